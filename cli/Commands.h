@@ -37,5 +37,11 @@ const std::vector<Command>& AllCommands();
 extern const std::vector<OptionSpec> kOptionSpecs;
 
 int StatusCommand(CommandContext& ctx);
+int PostCommand(CommandContext& ctx);
+int ListCommand(CommandContext& ctx);
+int ReviewCommand(CommandContext& ctx);
+int LinesCommand(CommandContext& ctx);
+int CancelCommand(CommandContext& ctx);
+int UnmarkCommand(CommandContext& ctx);
 
 } // namespace kex::cli

@@ -21,7 +21,8 @@ int daysInMonth(int year, int month)
 // Days since 1970-01-01 of a proleptic Gregorian date, and back (H. Hinnant's civil-date algorithms).
 long long daysFromCivil(long long year, int month, int day)
 {
-    year -= month <= 2;
+    if (month <= 2)
+        --year;
     const long long era = (year >= 0 ? year : year - 399) / 400;
     const long long yearOfEra = year - era * 400;
     const long long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
@@ -39,10 +40,10 @@ void civilFromDays(long long days, long long& year, int& month, int& day)
     const long long monthIndex = (5 * dayOfYear + 2) / 153;
     day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
     month = static_cast<int>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
-    year = yearOfEra + era * 400 + (month <= 2);
+    year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
 }
 
-// Reads 1 to maxDigits decimal digits at pos; false when there is no digit or too many.
+// Reads minDigits to maxDigits decimal digits at pos; false when there are fewer or more.
 bool readNumber(std::string_view text, std::size_t& pos, std::size_t maxDigits, std::size_t minDigits, int& value)
 {
     const std::size_t start = pos;
@@ -102,7 +103,12 @@ DateTime ParseDateTime(std::string_view serverText)
         return std::invalid_argument("not a date: '" + std::string(serverText) + "'");
     };
     std::size_t pos = 0;
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
     if (!readNumber(serverText, pos, 4, 4, year) || !readChar(serverText, pos, '-')
         || !readNumber(serverText, pos, 2, 1, month) || !readChar(serverText, pos, '-')
         || !readNumber(serverText, pos, 2, 1, day))
@@ -132,7 +138,8 @@ DateTime ParseDateTime(std::string_view serverText)
 DateTime AddDays(const DateTime& value, int days)
 {
     long long year = 0;
-    int month = 0, day = 0;
+    int month = 0;
+    int day = 0;
     civilFromDays(daysFromCivil(value.year, value.month, value.day) + days, year, month, day);
     if (year < 1 || year > 9999)
         throw std::out_of_range("date out of range: " + std::to_string(days) + " days from year "

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "core/Errors.h"
+#include "core/PostingSession.h"
 #include "core/SessionSetup.h"
 #include "core/Values.h"
 #include "platform/Host.h"
@@ -17,6 +18,12 @@ Workstation::Workstation(Prompter& prompter, std::filesystem::path programDir)
 }
 
 Workstation::~Workstation() = default;
+
+PostingSession& Workstation::posting()
+{
+    if (!m_posting) m_posting = std::make_unique<PostingSession>(*this);
+    return *m_posting;
+}
 
 void Workstation::start()
 {
@@ -43,17 +50,28 @@ void Workstation::runScript(const db::Script& script)
     try {
         script.run(m_connection);
     } catch (const db::ScriptError& e) {
-        try {
-            m_connection.execute("ROLLBACK;");
-        } catch (const db::DbError&) {
-            // The connection may be gone; the server then rolls the transaction back itself.
-        }
-        appendErrorLog(e);
-        m_connection.close();
-        m_prompter.message("Nastala chyba SQL. Program bude ukončen.", Icon::Warning);
-        throw ProgramEnd(std::string("A database script failed (statement ") + std::to_string(e.index()) + "): "
-                         + e.what());
+        endAfterScriptFailure(e);
     }
+}
+
+void Workstation::failScript(const db::DbError& error, const std::vector<std::string>& statements)
+{
+    std::string text;
+    for (const auto& s : statements) text += s + ";\n";
+    endAfterScriptFailure(db::ScriptError(error, static_cast<int>(statements.size()) - 1, text));
+}
+
+void Workstation::endAfterScriptFailure(const db::ScriptError& e)
+{
+    try {
+        m_connection.execute("ROLLBACK;");
+    } catch (const db::DbError&) {
+        // The connection may be gone; the server then rolls the transaction back itself.
+    }
+    appendErrorLog(e);
+    m_connection.close();
+    m_prompter.message("Nastala chyba SQL. Program bude ukončen.", Icon::Warning);
+    throw ProgramEnd(std::string("A database script failed (statement ") + std::to_string(e.index()) + "): " + e.what());
 }
 
 void Workstation::appendErrorLog(const db::ScriptError& error)

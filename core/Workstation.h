@@ -3,6 +3,7 @@
 // any user interface. It owns the connection, the logs and the paths of the program directory,
 // and talks to the accountant only through the Prompter.
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "core/DateTime.h"
@@ -13,6 +14,8 @@
 #include "db/StatementLog.h"
 
 namespace kex {
+
+class PostingSession;
 
 // Version of the program as the suite records and shows it.
 const char* ProgramVersionText();
@@ -32,6 +35,8 @@ public:
     void start();
 
     Prompter& prompter() { return m_prompter; }
+    // The posting area: sessions, commit, review, cancel, unmark.
+    PostingSession& posting();
     db::Connection& connection() { return m_connection; }
     const LogonSettings& logon() const { return m_logon; }
     bool sessionPrepared() const { return m_sessionPrepared; }
@@ -48,12 +53,16 @@ public:
     // kex.err, the connection closed, "Nastala chyba SQL. Program bude ukončen." shown, and
     // ProgramEnd thrown: the front end must end the program.
     void runScript(const db::Script& script);
+    // The same ending for a script run statement by statement (the commit): `statements` are
+    // those sent since "BEGIN;", the last one being the one that failed.
+    [[noreturn]] void failScript(const db::DbError& error, const std::vector<std::string>& statements);
 
     // The last closed accounting month as "MM/YYYY", read from the suite's definitions.
     std::string closedPeriod();
     long long postingCount();
 
 private:
+    [[noreturn]] void endAfterScriptFailure(const db::ScriptError& error);
     void appendErrorLog(const db::ScriptError& error);
 
     Prompter& m_prompter;
@@ -63,6 +72,7 @@ private:
     LogonSettings m_logon;
     bool m_sessionPrepared = false;
     DateTime m_startTime;
+    std::unique_ptr<PostingSession> m_posting;
 };
 
 } // namespace kex

@@ -1,0 +1,13 @@
+#pragma once
+// The item rows of the selected purchase receipts, with the price list's stock account and the
+// stock card's own-production flag, grouped by receipt number in item order.
+#include "core/RuleContext.h"
+
+namespace kex {
+
+GroupedRows ReadPurchaseItems(RuleContext& ctx);
+
+// Posts one receipt that carries an invoice number as the supplier's invoice.
+void KexVL(RuleContext& ctx, const db::Row& receipt, const std::vector<db::Row>& items);
+
+} // namespace kex
