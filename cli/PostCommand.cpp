@@ -1,4 +1,5 @@
 // kexc post: opens a posting session, posts the tabs given and commits or returns to idle.
+#include <chrono>
 #include <sstream>
 
 #include "cli/Commands.h"
@@ -44,8 +45,13 @@ int PostCommand(CommandContext& ctx)
     for (const auto& t : ctx.args.values("tab")) requests.push_back(parseTab(t));
     if (requests.empty()) throw UsageError("Name at least one tab to post with --tab, such as --tab PV.");
 
+    using Clock = std::chrono::steady_clock;
+    auto seconds = [](Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); };
+    nlohmann::json timings = nlohmann::json::object();
     PostingSession& posting = ctx.workstation.posting();
+    auto started = Clock::now();
     posting.open(period);
+    timings["open"] = seconds(started);
     nlohmann::json tabs = nlohmann::json::array();
     try {
         for (const auto& r : requests) {
@@ -64,7 +70,9 @@ int PostCommand(CommandContext& ctx)
                     throw Refused("The document " + missing.front() + " is not in the list of the tab "
                                   + InfoOf(r.tab).code + " (not found, or already posted).");
             }
+            started = Clock::now();
             TabPostResult res = posting.post(r.tab);
+            timings[std::string("post ") + InfoOf(r.tab).code] = seconds(started);
             if (ctx.json) {
                 tabs.push_back({{"tab", InfoOf(r.tab).code}, {"documents", res.documents}, {"lines", res.lines},
                                 {"records", res.records}, {"md", res.md}, {"dal", res.dal}});
@@ -75,7 +83,9 @@ int PostCommand(CommandContext& ctx)
         }
         nlohmann::json result = {{"tabs", tabs}};
         if (ctx.args.flag("commit")) {
+            started = Clock::now();
             CommitResult c = posting.commit();
+            timings["commit"] = seconds(started);
             if (ctx.json) {
                 result["posting"] = {{"number", c.number}, {"file", c.file}, {"md", c.md}, {"dal", c.dal},
                                      {"vl", c.vl}, {"fa", c.fa}};
@@ -87,7 +97,10 @@ int PostCommand(CommandContext& ctx)
             posting.returnToIdle();
             if (!ctx.json) ctx.out << "Not committed: the working tables hold the lines (kexc lines).\n";
         }
-        if (ctx.json) ctx.out << result.dump(2) << '\n';
+        if (ctx.json) {
+            result["seconds"] = timings;
+            ctx.out << result.dump(2) << '\n';
+        }
     } catch (const Refused&) {
         posting.returnToIdle();
         throw;
