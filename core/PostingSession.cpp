@@ -301,14 +301,14 @@ TabPostResult PostingSession::post(Tab tab)
     if (!tabVisible(tab)) throw Refused("Záložka" + std::string(info.caption) + "není zapnuta v nastavení.");
     if (m_posted[index(tab)])
         throw Refused("Záložka" + std::string(info.caption) + "je již zaúčtována; nejdříve " + info.backCaption + ".");
+    if (!info.rule)
+        throw Refused("Účtování záložky" + std::string(info.caption) + "zatím není k dispozici.");
     TabList& l = m_lists[index(tab)];
     if (!l.anySelected()) {
         m_ws.prompter().message("Není vybrán žádny doklad.", Icon::Stop);
         throw Refused("Není vybrán žádny doklad.", true);
     }
     if (!m_ws.prompter().ask(info.question, Icon::Help, "OK", "Zpět")) throw Refused("Zrušeno uživatelem.", true);
-    if (!info.rule)
-        throw Refused("Účtování záložky" + std::string(info.caption) + "zatím není k dispozici.");
 
     db::Connection& c = m_ws.connection();
     SessionState before = m_session;
