@@ -378,6 +378,25 @@ TEST_F(PostingSessionTest, UnmarkReleasesTheFoundDocument)
     EXPECT_THROW(s.setFoundDocument("XX", "1"), UsageError);
 }
 
+TEST_F(PostingSessionTest, ReviewCopiesKeepTheirNumbersAndANewSessionNumbersAfresh)
+{
+    auto ws = startWorkstation(prompter);
+    PostingSession& s = ws->posting();
+    s.open(april());
+    s.selectByKeys(Tab::PV, {"101", "102"});
+    s.post(Tab::PV);
+    s.commit();
+    s.review(*s.postingByNumber(1));
+    EXPECT_EQ(s.areaState(), AreaState::Review);
+    auto keyOf = [&] { return db.sql().query("show keys from kexcdotmp where Key_name = 'PRIMARY'").size(); };
+    EXPECT_EQ(keyOf(), 0u);
+    EXPECT_EQ(db.sql().query("select group_concat(id2 order by id2) g from kexcdotmp")[0].text("g"), "1,2,3,4");
+    s.returnToIdle();
+    s.open(april());
+    EXPECT_EQ(keyOf(), 1u);
+    EXPECT_EQ(db.sql().query("select count(*) n from kexcdotmp")[0].asInt("n"), 0);
+}
+
 TEST(PostingRules, PeriodAndSettingValidation)
 {
     EXPECT_EQ(ValidatePeriod("4", "2006", "", false).month, "04");
