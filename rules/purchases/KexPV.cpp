@@ -43,7 +43,7 @@ void KexPV(RuleContext& ctx)
         if (!ctx.list.selected[i]) continue;
         db::Row receipt = ctx.list.rows[i];
         AppendKey(ctx.state.PostedIdsPV, receipt.text("id"));
-        const auto& rows = items.of(receipt.text("cislodokla"));
+        const auto& rows = items.of(receipt.text("id"));
         if (!rows.empty()) ctx.strtopc.locate(rows.front().text("stredisko"));
         ctx.state.CurrentDocDate = receipt.asDate("datum");
         if (!receipt.text("cislofakt").empty()) {

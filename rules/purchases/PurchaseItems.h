@@ -1,6 +1,6 @@
 #pragma once
 // The item rows of the selected purchase receipts, with the price list's stock account and the
-// stock card's own-production flag, grouped by receipt number in item order.
+// stock card's own-production flag, grouped by the receipt's id (column pv_id) in item order.
 #include "core/RuleContext.h"
 
 namespace kex {
