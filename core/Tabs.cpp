@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include "rules/purchases/PurchaseRules.h"
+#include "rules/sales/SalesRules.h"
 
 namespace kex {
 
@@ -29,7 +30,7 @@ const std::vector<TabInfo>& AllTabs()
         {Tab::VN, "VN", "   VN   ", "vn.dbf", "Zúčtovat VN", "Zaúčtovat VN ?", "Zpět VN", "kexvn.slo", "cislodokla",
          {"delete from kexcdotmp where  denik = \"VN\"", " or denik = \"VZ\"", " or denik = \"DO\" or denik = \"DF\"",
           " or denik = \"VC\""},
-         true, {&S::PostedIdsVN, &S::PostedIdsFA}, nullptr},
+         true, {&S::PostedIdsVN, &S::PostedIdsFA}, KexVN},
         {Tab::VNnc, "VNnc", "   VN nc   ", "vnnc.dbf", "Zúčtovat VN", "Zaúčtovat VN nc ?", "Zpět VNnc", "kexvnnc.slo",
          "cislodokla", {"delete from kexcdotmp where denik = \"Vn\"", " or denik = \"Vc\""}, false,
          {&S::PostedIdsVNnc}, nullptr},
