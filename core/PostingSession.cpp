@@ -13,6 +13,26 @@ namespace {
 
 const char* kNotPosted = "\"2002-12-12\"";
 
+// The rules walk a tab's list as its dBASE copy holds it, where texts have no trailing blanks:
+// a receipt whose invoice number is " " has no invoice.
+db::Result withoutTrailingBlanks(const db::Result& result)
+{
+    std::vector<std::vector<std::optional<std::string>>> rows;
+    rows.reserve(result.size());
+    for (db::Row r : result) {
+        std::vector<std::optional<std::string>> row;
+        row.reserve(result.columns().size());
+        for (std::size_t i = 0; i < result.columns().size(); ++i) {
+            std::optional<std::string> v = r.raw(i);
+            if (v && result.columns()[i].kind == db::ColumnKind::Text)
+                v->erase(v->find_last_not_of(' ') + 1);
+            row.push_back(std::move(v));
+        }
+        rows.push_back(std::move(row));
+    }
+    return db::Result(result.columns(), std::move(rows));
+}
+
 void saveText(const std::filesystem::path& path, const std::string& text)
 {
     // Copies of the statements for diagnosis; nothing reads them, so a failure is not fatal.
@@ -204,7 +224,7 @@ void PostingSession::open(const Period& period)
 void PostingSession::fillList(Tab tab, const std::string& sql)
 {
     TabList& l = m_lists[index(tab)];
-    l.rows = m_ws.connection().query(sql);
+    l.rows = withoutTrailingBlanks(m_ws.connection().query(sql));
     l.selected.assign(l.rows.size(), 0);
     l.open = true;
     writeDbf(tab);

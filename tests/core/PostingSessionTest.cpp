@@ -397,6 +397,19 @@ TEST_F(PostingSessionTest, ReviewCopiesKeepTheirNumbersAndANewSessionNumbersAfre
     EXPECT_EQ(db.sql().query("select count(*) n from kexcdotmp")[0].asInt("n"), 0);
 }
 
+TEST_F(PostingSessionTest, ListTextsLoseTrailingBlanksAsInTheirDbaseCopy)
+{
+    db.sql().execute("update pv set cislofakt = ' ' where cislodokla = '101'");
+    auto ws = startWorkstation(prompter);
+    PostingSession& s = ws->posting();
+    s.open(april());
+    s.selectByKeys(Tab::PV, {"101"});
+    s.post(Tab::PV);
+    // A blank invoice number is no invoice: the receipt's own PV pair, no supplier invoice.
+    EXPECT_EQ(db.sql().query("select group_concat(denik) g from kexcdotmp")[0].text("g"), "PV,PV");
+    EXPECT_EQ(count("select count(*) n from kexcfatmp"), 0);
+}
+
 TEST(PostingRules, PeriodAndSettingValidation)
 {
     EXPECT_EQ(ValidatePeriod("4", "2006", "", false).month, "04");
