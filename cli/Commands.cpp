@@ -6,7 +6,7 @@ const std::vector<OptionSpec> kOptionSpecs = {
     {"dir", true, false},    {"json", false, false},   {"yes", false, false},     {"help", false, false},
     {"version", false, false}, {"period", true, false}, {"centre", true, false},  {"only-month", false, false},
     {"tab", true, true},       {"commit", false, false}, {"password", true, false}, {"kind", true, false},
-    {"number", true, false},
+    {"number", true, false},   {"documents", true, false}, {"seed", true, false},
 };
 
 const std::vector<Command>& AllCommands()
@@ -27,6 +27,10 @@ const std::vector<Command>& AllCommands()
          {"password", "json"}, 1, CancelCommand},
         {"unmark", "--kind FA|VC|PV|VP|VV|KA|PO --number X --password P [--yes] [--json]",
          "release one posted document (find, then unmark)", {"kind", "number", "password", "json"}, 0, UnmarkCommand},
+        {"demo-data", "--documents N --seed S --period MM/YYYY [--json]",
+         "replace the look-up tables and source documents by a generated demo company of N documents (defaults: "
+         "200, seed 1, 04/2006)",
+         {"documents", "seed", "period", "json"}, 0, DemoDataCommand},
     };
     return commands;
 }

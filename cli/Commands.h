@@ -43,5 +43,6 @@ int ReviewCommand(CommandContext& ctx);
 int LinesCommand(CommandContext& ctx);
 int CancelCommand(CommandContext& ctx);
 int UnmarkCommand(CommandContext& ctx);
+int DemoDataCommand(CommandContext& ctx);
 
 } // namespace kex::cli

@@ -4,6 +4,7 @@
 // core/DemoData*.cpp.
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -29,7 +30,10 @@ public:
     bool chance(double p) { return unit() < p; }
     // A value between low and high rounded to `decimals` places by RoundTo.
     double amount(double low, double high, int decimals);
-    template <class T> const T& pick(const std::vector<T>& items) { return items[below(static_cast<int>(items.size()))]; }
+    template <class T> const T& pick(const std::vector<T>& items)
+    {
+        return items[below(static_cast<int>(items.size()))];
+    }
 
 private:
     std::uint64_t m_state;
@@ -85,17 +89,17 @@ struct VatRates {
 VatRates VatRatesOfYear(int year);
 
 enum class ArticleKind {
-    Grain,         // bought from growers, sold on
+    Grain, // bought from growers, sold on
     Oilseed,
-    Seed,          // certified seed; own seed comes out of the calculations
+    Seed, // certified seed; own seed comes out of the calculations
     Fertiliser,
     Agent,         // seed treatment agents, stock material
     FeedComponent, // soy meal, premixes, limestone
     GrassSeed,
-    FeedMixture,   // own products of the feed mill only
-    SeedMixture,   // own products of the seed plant only
-    Service,       // cleaning, drying, transport, treatment
-    Work,          // work articles priced for calculations (cenik.prace)
+    FeedMixture, // own products of the feed mill only
+    SeedMixture, // own products of the seed plant only
+    Service,     // cleaning, drying, transport, treatment
+    Work,        // work articles priced for calculations (cenik.prace)
     Advance,
     Packaging,
 };
@@ -152,7 +156,7 @@ struct VatSums {
     double total() const;
 };
 
-// Invoice number series; each has its own counter and first digit.
+// Invoice number series; each has its own counter and number prefix.
 enum class Series { SalesFV, CreditDF, ExportDO, AdvanceVZ, ServicesFU, Purchase, PurchaseAdvance, Count };
 
 class Writers;
@@ -193,10 +197,13 @@ public:
     int pickPartner(Random& rng, PartnerKind kind) const;
     int rateValue(const Article& article) const { return m_vat.of(article.rate); }
 
-    // Lots of an article in a centre (cards in that centre).
+    // Bought lots of an article in a centre (cards in that centre).
     const std::vector<int>& lotsOf(int centre, int article) const;
-    // A random lot of the centre whose article kind is one of `kinds`; -1 when there is none.
-    int pickLot(Random& rng, int centre, std::initializer_list<ArticleKind> kinds) const;
+    // A random lot of the centre whose article kind is one of `kinds`, bought lots only or own
+    // products too; -1 when there is none.
+    enum class Origin { Bought, Any };
+    int pickLot(Random& rng, int centre, std::initializer_list<ArticleKind> kinds,
+                Origin origin = Origin::Bought) const;
     // First lot that satisfies the test, or -1.
     template <class Test> int findLot(Test test) const
     {
@@ -204,7 +211,8 @@ public:
             if (test(lots[i])) return static_cast<int>(i);
         return -1;
     }
-    // Adds a card for a new lot and returns its index.
+    // Adds the card unless the lot has one with that split in that centre; returns the card's
+    // index. Adding moves `lots`: hold no reference to a lot across it (nor across cardIn).
     int addLot(Lot lot);
     // The card of the lot in another centre (a transfer or a receipt from another centre), made
     // with the same price and origin when it does not exist yet.
@@ -213,6 +221,8 @@ public:
     // ---- numbers ----
     // Document numbers: one digit of the document kind, two of the year, six of the sequence.
     std::string nextDocumentNumber(char kind);
+    // Numbers of other forms: the prefix, two digits of the year, the sequence to `width` digits.
+    std::string nextNumber(const std::string& prefix, int width);
     std::string nextInvoiceNumber(Series series);
     std::string nextLotCode(char kind, int centre);
 
@@ -227,12 +237,16 @@ private:
     double m_priceFactor = 1;
     double m_eurRate = 28.5;
     std::unique_ptr<Writers> m_writers;
-    std::map<char, long long> m_documentSeq;
+    std::map<std::string, long long> m_numberSeq;
     std::array<long long, static_cast<int>(Series::Count)> m_invoiceSeq{};
     std::map<std::string, long long> m_lotSeq;
     std::vector<std::vector<int>> m_partnersByKind;
-    std::map<std::pair<int, int>, std::vector<int>> m_lotsByCard;
-    std::map<std::string, int> m_cardIndex; // lot code + "/" + lomeni + "/" + centre
+    struct Pool {
+        std::vector<int> bought;
+        std::vector<int> own;
+    };
+    std::map<std::pair<int, int>, Pool> m_pools; // by centre and article
+    std::map<std::string, int> m_cardIndex;      // lot code + "/" + lomeni + "/" + centre
 };
 
 // The writers of every table the generator fills, in the order the summary lists them.
