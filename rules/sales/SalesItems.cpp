@@ -1,5 +1,4 @@
-// The item query and the look-ups of a post of the VN tab, each read in one query for all
-// selected deliveries.
+// The look-ups of a post of the VN or VU tab, each read in one query for all selected documents.
 #include <set>
 
 #include "core/Values.h"
@@ -29,7 +28,7 @@ void readProduction(RuleContext& ctx, const GroupedRows& items, SalesLookups& ou
     std::set<std::string> lots;
     for (std::size_t i = 0; i < ctx.list.size(); ++i) {
         if (!ctx.list.selected[i]) continue;
-        for (const db::Row& item : items.of(ctx.list.rows[i].text("cislodokla")))
+        for (const db::Row& item : items.of(ctx.list.rows[i].text("id")))
             if (item.asInt("lomeni") > 59) lots.insert(item.text("partiecela"));
     }
     if (lots.empty()) return;
@@ -57,24 +56,7 @@ void readProduction(RuleContext& ctx, const GroupedRows& items, SalesLookups& ou
 
 } // namespace
 
-GroupedRows ReadSalesItems(RuleContext& ctx)
-{
-    std::string keys = ctx.selectedKeysLiteral("cislodokla");
-    if (keys.empty()) return {};
-    return GroupedRows(ctx.db.query("select vnrad.*,cenik.analucet1,cenik.analucet2 as analucet2_1,cenik.analucet3,"
-                                    "skarta.vlast_vyro from vnrad\n"
-                                    " LEFT JOIN cenik\n"
-                                    " ON (vnrad.nomenkla=cenik.nomenkla)\n"
-                                    " LEFT JOIN skarta\n"
-                                    " ON (vnrad.partiecela=skarta.partiecela\n"
-                                    " and vnrad.lomeni=skarta.lomeni\n"
-                                    " and vnrad.stredisko=skarta.stredisko)\n"
-                                    " where vnrad.cislodokla in (" + keys + ")\n"
-                                    " order by vnrad.cislodokla, vnrad.id"),
-                       "cislodokla");
-}
-
-SalesLookups ReadSalesLookups(RuleContext& ctx, const GroupedRows& items)
+SalesLookups ReadInvoiceLookups(RuleContext& ctx)
 {
     SalesLookups out;
     std::set<std::string> invoices, partners;
@@ -96,6 +78,12 @@ SalesLookups ReadSalesLookups(RuleContext& ctx, const GroupedRows& items)
         out.partners = firstByKey(ctx.db.query("select ico,dealer,banka,zvla_dispo,bank_ucet,analucet1 from adresar\n"
                                                " where ico in (" + inList(partners) + ")\n order by id"),
                                   "ico");
+    return out;
+}
+
+SalesLookups ReadSalesLookups(RuleContext& ctx, const GroupedRows& items)
+{
+    SalesLookups out = ReadInvoiceLookups(ctx);
     if (ctx.settings.PraceZKalkulaceNaVN) readProduction(ctx, items, out);
     return out;
 }

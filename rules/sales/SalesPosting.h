@@ -1,9 +1,9 @@
 #pragma once
-// What the posting of one sales delivery shares between its parts: the delivery rule KexVN, the
-// invoice rule KexFA, the receipt rule KexUC and the work charged from production calculations.
-// The items and look-ups of all selected deliveries are read once per post and handed out
-// delivery by delivery; the rules write their lines one at a time in the order the accountant
-// has always seen them.
+// What the posting of one sales or service delivery shares between its parts: the delivery rules
+// KexVN and KexVU, the invoice rules KexFA and KexFAvu, the receipt rule KexUC and the work
+// charged from production calculations. The items and look-ups of all selected documents are
+// read once per post and handed out document by document; the rules write their lines one at a
+// time in the order the accountant has always seen them.
 #include <map>
 #include <string>
 #include <string_view>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/RuleContext.h"
+#include "rules/sales/StockSide.h"
 
 namespace kex {
 
@@ -27,7 +28,7 @@ struct ProducingCalculation {
     double produced = 0;
 };
 
-// Look-ups of one post of the VN tab, read once for all selected deliveries.
+// Look-ups of one post of the VN or VU tab, read once for all selected documents.
 struct SalesLookups {
     std::map<std::string, db::Row> invoices;         // fakt by cfakt
     std::map<std::string, db::Row> partners;         // adresar by ico, the first row of each
@@ -43,7 +44,8 @@ struct SalesLookups {
     const ProducingCalculation* calculation(const std::string& partiecela, long long lomeni) const;
 };
 
-// One delivery being posted: its row of the VN list, its items in item order and its partner.
+// One delivery being posted: its row of the VN (or VU) list, its items in item order and its
+// partner.
 struct SalesDelivery {
     const db::Row& row;
     const std::vector<db::Row>& items;
@@ -55,14 +57,12 @@ struct SalesDelivery {
     const db::Row* last() const { return items.empty() ? nullptr : &items.back(); }
 };
 
-// The items of the selected deliveries with the price list's stock, revenue and cost accounts
-// (the revenue account as analucet2_1, beside the item's own analucet2) and the stock card's
-// own-production flag, grouped by delivery number in item order.
-GroupedRows ReadSalesItems(RuleContext& ctx);
+// Invoice headers, partners and the records already written for the selected documents'
+// invoices. Flushes the line writer first, so records that earlier tabs wrote are seen.
+SalesLookups ReadInvoiceLookups(RuleContext& ctx);
 
-// Invoice headers, partners, records already written and, with PraceZKalkulaceNaVN, the
-// calculations and work behind the items' lots. Flushes the line writer first, so records that
-// earlier tabs wrote are seen.
+// The invoice look-ups and, with PraceZKalkulaceNaVN, the calculations and work behind the lots
+// of the items (grouped by the delivery's id, see ReadDocumentItems).
 SalesLookups ReadSalesLookups(RuleContext& ctx, const GroupedRows& items);
 
 // Fields of a row that may be missing: empty text, zero amount, the zero date.
@@ -94,6 +94,11 @@ std::string VatBaseText(int rate, const db::Row& delivery, std::string_view base
 
 // Posts the invoice side of a delivery settled by an invoice; updates `lookups.recorded`.
 void KexFA(RuleContext& ctx, const SalesDelivery& d, SalesLookups& lookups);
+
+// Posts the invoice side of a service delivery; updates `lookups.recorded`. The strtopc row of
+// the document's centre is current, CurrentDenik is "VU" and CurrentDocDate the service date;
+// afterwards they hold the invoice's journal code and due date, which the stock lines take.
+void KexFAvu(RuleContext& ctx, const SalesDelivery& d, SalesLookups& lookups);
 
 // Posts the cash receipt of a delivery paid on the spot.
 void KexUC(RuleContext& ctx, const SalesDelivery& d, const SalesLookups& lookups);

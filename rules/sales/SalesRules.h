@@ -1,5 +1,5 @@
 #pragma once
-// Posting rules of sales deliveries.
+// Posting rules of sales deliveries and service deliveries.
 
 namespace kex {
 
@@ -10,5 +10,9 @@ struct RuleContext;
 // 9-character lot that has no purchase price yet gets only its invoice side; its stock side waits
 // for the VN nc tab.
 void KexVN(RuleContext& ctx);
+
+// Posts the selected service deliveries of the VU tab: for each, its invoice side by KexFAvu,
+// then the stock side of its items, which waits for the VU nc tab as on the VN tab.
+void KexVU(RuleContext& ctx);
 
 } // namespace kex
