@@ -1,4 +1,6 @@
 // kexc list, review, lines, cancel and unmark.
+#include <algorithm>
+
 #include "cli/Commands.h"
 #include "cli/Output.h"
 #include "core/Errors.h"
@@ -71,16 +73,23 @@ int ListCommand(CommandContext& ctx)
         ctx.out << list.dump(2) << '\n';
         return 0;
     }
-    ctx.out << "Datum                Období   Středisko  Číslo  Soubor         MD            DAL            VL            FA  "
-               "Do účetnictví        Zrušeno              Stav\n";
-    for (const auto& p : rows) {
-        char line[512];
-        std::snprintf(line, sizeof line, "%-19s  %-7s  %-9s  %5d  %-7s %13s  %13s  %12s  %12s  %-19s  %-19s  %s",
-                      FormatStamp(p.datum).c_str(), p.obdobi.c_str(), p.stredisko.c_str(), p.cislo, p.soubor.c_str(),
-                      Money(p.md).c_str(), Money(p.dal).c_str(), Money(p.vl).c_str(), Money(p.fa).c_str(),
-                      p.douctaX.c_str(), p.zrusenoX.c_str(), rowState(p));
-        ctx.out << line << '\n';
-    }
+    // Columns of fixed width in characters (Czech letters take two bytes, so printf widths won't do).
+    auto cell = [](const std::string& text, int width, bool right) {
+        std::string pad(static_cast<std::size_t>(std::max(0, width - TextLength(text))), ' ');
+        return right ? pad + text : text + pad;
+    };
+    auto line = [&](const std::vector<std::string>& v) {
+        static const int widths[] = {19, 7, 9, 5, 7, 13, 13, 12, 12, 19, 19, 0};
+        static const bool right[] = {false, false, false, true, false, true, true, true, true, false, false, false};
+        std::string out;
+        for (std::size_t i = 0; i < v.size(); ++i) out += (i ? "  " : "") + cell(v[i], widths[i], right[i]);
+        while (!out.empty() && out.back() == ' ') out.pop_back();
+        ctx.out << out << '\n';
+    };
+    line({"Datum", "Období", "Středisko", "Číslo", "Soubor", "MD", "DAL", "VL", "FA", "Do účetnictví", "Zrušeno", "Stav"});
+    for (const auto& p : rows)
+        line({FormatStamp(p.datum), p.obdobi, p.stredisko, std::to_string(p.cislo), p.soubor, Money(p.md), Money(p.dal),
+              Money(p.vl), Money(p.fa), p.douctaX, p.zrusenoX, rowState(p)});
     return 0;
 }
 
