@@ -268,6 +268,19 @@ DateTime Company::monthEnd(const DateTime& date) const
     return MakeDate(date.year, date.month, daysInMonth(date.year, date.month));
 }
 
+DateTime Company::earlierDate(Random& rng) const
+{
+    const int year = m_options.year, month = m_options.month;
+    if (month == 1) return MakeDate(year, 1, rng.between(1, 5));
+    return MakeDate(year, month - 1, rng.between(1, daysInMonth(year, month - 1)));
+}
+
+DateTime Company::earlierPostingStamp(const DateTime& date) const
+{
+    const int day = date.month == m_options.month ? date.day : daysInMonth(date.year, date.month);
+    return MakeDate(date.year, date.month, day, 18);
+}
+
 std::string Company::monthText(const DateTime& date) const { return twoDigits(date.month); }
 
 std::string Company::yearText(const DateTime& date) const { return std::to_string(date.year); }
@@ -286,7 +299,8 @@ std::string Company::nextInvoiceNumber(Series series)
 {
     // Ten characters, two digits of the series first, so an invoice number never equals the nine
     // characters of a document number.
-    static const char* const prefixes[] = {"91", "92", "93", "94", "95", "81", "82"};
+    static const char* const prefixes[] = {"91", "92", "93", "94", "95", "81", "82", "96", "97"};
+    static_assert(std::size(prefixes) == static_cast<std::size_t>(Series::Count));
     const long long seq = ++m_invoiceSeq[static_cast<int>(series)];
     return prefixes[static_cast<int>(series)] + twoDigits(m_options.year) + PadLeft(std::to_string(seq), U'0', 6);
 }

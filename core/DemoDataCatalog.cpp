@@ -270,6 +270,9 @@ void Company::buildArticles()
         makeArticle("ZALV", "Záloha na dodávku - základní sazba", K::Advance, S, 0, 0, {"", "324.100", "", "", "", ""}),
         makeArticle("OBAL", "Big bag 1 t", K::Packaging, S, 150, 220,
                     {"112.800", "604.800", "504.800", "112.XXX", "", ""}),
+        // A lease of storage space is exempt from VAT: a domestic sale at 0 %.
+        makeArticle("NAJEM", "Nájem skladovacích prostor", K::Service, Rate::Zero, 0, 1500,
+                    {"", "602.150", "", "", "", "518.150"}),
     };
     for (auto& a : articles) {
         a.cost = price(a.cost);
@@ -441,6 +444,15 @@ void Company::buildPartners()
         }
         if ((p.kind == PartnerKind::Grower || p.kind == PartnerKind::FarmCompany) && rng.chance(0.05))
             p.payableAccount = "321.150";
+        // The first grower, farm company and customer keep accounts of their own, so the switches
+        // that read them (U311zADR, U321zADR) always have a partner to show on: the farm company
+        // both buys services and sells grain.
+        if (i < 3) {
+            static const char* const receivable[] = {"", "311.160", "311.150"};
+            static const char* const payable[] = {"321.160", "321.150", ""};
+            p.receivableAccount = receivable[i];
+            p.payableAccount = payable[i];
+        }
         finish(std::move(p));
     }
 }

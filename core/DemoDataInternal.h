@@ -156,8 +156,21 @@ struct VatSums {
     double total() const;
 };
 
-// Invoice number series; each has its own counter and number prefix.
-enum class Series { SalesFV, CreditDF, ExportDO, AdvanceVZ, ServicesFU, Purchase, PurchaseAdvance, Count };
+// Invoice number series; each has its own counter and number prefix. VZU and VZPP are advance
+// series too: an advance asked and not yet posted to the books, and the tax document of an advance
+// already received.
+enum class Series {
+    SalesFV,
+    CreditDF,
+    ExportDO,
+    AdvanceVZ,
+    ServicesFU,
+    Purchase,
+    PurchaseAdvance,
+    AdvanceVZU,
+    AdvanceVZPP,
+    Count
+};
 
 class Writers;
 
@@ -179,6 +192,12 @@ public:
     // A day of the period's month between the two days (cut to the month's length).
     DateTime dayInMonth(Random& rng, int firstDay, int lastDay) const;
     DateTime monthEnd(const DateTime& date) const;
+    // A document whose invoice side an earlier posting already took: dated in the month before the
+    // period (in January, in the period's first days, as the year may not be left).
+    DateTime earlierDate(Random& rng) const;
+    // The time of that earlier posting: the evening of the last day of the document's month, or of
+    // the document's own day when it lies in the period's month.
+    DateTime earlierPostingStamp(const DateTime& date) const;
     std::string monthText(const DateTime& date) const;
     std::string yearText(const DateTime& date) const;
 
@@ -191,6 +210,10 @@ public:
     std::vector<Article> articles;
     std::vector<Partner> partners;
     std::vector<Lot> lots;
+    // Lots of calculations the sales rules treat apart, -1 when the period has too few
+    // calculations: one whose calculation produced nothing yet, and one two calculations produced.
+    int nothingProducedLot = -1;
+    int twiceCalculatedLot = -1;
     int centreIndex(std::string_view code) const;
     int articleIndex(std::string_view nomenkla) const;
     const std::vector<int>& partnersOf(PartnerKind kind) const;

@@ -45,16 +45,30 @@ double valueOf(const std::vector<ProductionRow>& rows)
     return value;
 }
 
+// What a calculation leaves behind for the next one of the same lot.
+struct Calculated {
+    int centre = 0;
+    int rawArticle = 0;
+    int lot = 0; // the product's card
+};
+
+enum class CalculationCase {
+    Ordinary,
+    NothingProduced, // the output not entered yet: quantity 0, and so no price
+    SameLotAgain,    // a further run that adds to the lot of an earlier calculation
+};
+
 // A calculation of the seed plant (or the drier): raw grain, work and treatment agent consumed, a
 // lot of own seed (lomeni 60 and more) produced. Sales of that lot can charge its work.
-void writeCalculation(Company& company, Random& rng)
+Calculated writeCalculation(Company& company, Random& rng, CalculationCase kind = CalculationCase::Ordinary,
+                            const Calculated* earlier = nullptr)
 {
     Writers& out = company.out();
-    const bool plant = rng.chance(0.85);
-    const int centre = company.centreIndex(plant ? "40" : "50");
+    const bool plant = earlier ? company.centres[earlier->centre].code == "40" : rng.chance(0.85);
+    const int centre = earlier ? earlier->centre : company.centreIndex(plant ? "40" : "50");
     const DateTime date = company.documentDate(rng);
     const char* const raws[] = {"PSOZ", "JECJ"};
-    const int rawArticle = company.articleIndex(plant ? raws[rng.below(2)] : "KUKU");
+    const int rawArticle = earlier ? earlier->rawArticle : company.articleIndex(plant ? raws[rng.below(2)] : "KUKU");
     const std::vector<int>& rawLots = company.lotsOf(centre, rawArticle);
     if (rawLots.empty()) throw std::logic_error("demo data: no raw grain for a calculation");
     const int rawLot = rng.pick(rawLots);
@@ -76,16 +90,20 @@ void writeCalculation(Company& company, Random& rng)
     }
 
     const double yield = rng.amount(0.9, 0.97, 3);
-    const double output = RoundTo(3, input * yield);
-    Lot product;
-    product.code = company.nextLotCode('K', centre);
-    product.lomeni = 60 + rng.below(10);
-    product.centre = centre;
-    const std::string& processedInto = company.articles[rawArticle].processedInto;
-    product.article = processedInto.empty() ? rawArticle : company.articleIndex(processedInto);
-    product.own = true;
-    product.nc = RoundTo(2, valueOf(rows) / output);
-    const int productLot = company.addLot(product);
+    const double output = kind == CalculationCase::NothingProduced ? 0 : RoundTo(3, input * yield);
+    int productLot = earlier ? earlier->lot : -1;
+    if (kind != CalculationCase::SameLotAgain) {
+        Lot product;
+        product.code = company.nextLotCode('K', centre);
+        product.lomeni = 60 + rng.below(10);
+        product.centre = centre;
+        const std::string& processedInto = company.articles[rawArticle].processedInto;
+        product.article = processedInto.empty() ? rawArticle : company.articleIndex(processedInto);
+        product.own = true;
+        product.nc = output > 0 ? RoundTo(2, valueOf(rows) / output) : 0;
+        productLot = company.addLot(product);
+    }
+    // A further run keeps the card's price, so the lot has one price wherever it is read.
     rows.push_back(lotRow(company, "9", productLot, output));
 
     const std::string number = company.nextDocumentNumber('4');
@@ -109,6 +127,7 @@ void writeCalculation(Company& company, Random& rng)
                         .text(company.yearText(date))
                         .stamp(NotPosted()));
     }
+    return {centre, rawArticle, productLot};
 }
 
 // One mixing: components from stock (and, at the feed mill, the mixing work without a lot) make a
@@ -340,7 +359,16 @@ private:
 void WriteCalculations(Company& company, int count)
 {
     Random rng = company.stream(CalculationsSection);
-    for (int i = 0; i < count; ++i) writeCalculation(company, rng);
+    int i = 0;
+    // The calculations the work charged on sales branches on come first: one that produced
+    // nothing (no price per unit to charge) and a lot made by two calculations (the first counts).
+    if (count >= 3) {
+        company.nothingProducedLot = writeCalculation(company, rng, CalculationCase::NothingProduced).lot;
+        const Calculated first = writeCalculation(company, rng);
+        company.twiceCalculatedLot = writeCalculation(company, rng, CalculationCase::SameLotAgain, &first).lot;
+        i = 3;
+    }
+    for (; i < count; ++i) writeCalculation(company, rng);
 }
 
 void WriteMixtures(Company& company, int count, bool feed)

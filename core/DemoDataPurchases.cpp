@@ -44,7 +44,8 @@ public:
     {
         // The kinds of receipts the posting rules tell apart come first.
         fromGrower(false);
-        fromGrower(true);
+        // The first farm company has a payable account of its own (adresar.analucet2).
+        fromGrower(true, m_company.partnersOf(PartnerKind::FarmCompany).front());
         fromSupplier('2', true, true);
         fromCentre(false);
         fromCentre(true);
@@ -116,13 +117,15 @@ private:
         }
     }
 
-    void fromGrower(bool invoiced)
+    // From a random grower or farm company, or from the partner given.
+    void fromGrower(bool invoiced, int partner = -1)
     {
         if (!take()) return;
         Receipt r;
         const bool company = m_rng.chance(0.5);
         r.partner =
             &m_company.partners[m_company.pickPartner(m_rng, company ? PartnerKind::FarmCompany : PartnerKind::Grower)];
+        if (partner >= 0) r.partner = &m_company.partners[partner];
         r.date = m_company.documentDate(m_rng);
         r.centre = stockCentre();
         r.dp = '1';

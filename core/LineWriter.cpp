@@ -74,6 +74,7 @@ void LineWriter::flushLines()
     }
     m_lineValues.clear();
     m_connection.execute(sql);
+    if (m_onFlush) m_onFlush(m_lines + m_records);
 }
 
 void LineWriter::flushRecords()
@@ -86,6 +87,7 @@ void LineWriter::flushRecords()
     }
     m_recordValues.clear();
     m_connection.execute(sql);
+    if (m_onFlush) m_onFlush(m_lines + m_records);
 }
 
 void LineWriter::flush()

@@ -4,6 +4,7 @@
 // set, so a column a rule leaves alone gets the same value the table's default would give.
 // Every row is tagged in `id` with the tab that wrote it, so the tab's back button removes
 // exactly what its post wrote; the commit clears the tag before copying into the journal.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,9 @@ public:
     // Forgets rows not yet sent (after a failed post, whose transaction is rolled back anyway).
     void discard();
 
+    // Called after every batch sent, with the rows written so far: long posts show they are moving.
+    void onFlush(std::function<void(long long rows)> callback) { m_onFlush = std::move(callback); }
+
     long long linesWritten() const { return m_lines; }
     long long recordsWritten() const { return m_records; }
     void resetCounts() { m_lines = m_records = 0; }
@@ -72,6 +76,7 @@ private:
     int m_tag = 0;
     std::vector<std::string> m_lineValues, m_recordValues;
     long long m_lines = 0, m_records = 0;
+    std::function<void(long long)> m_onFlush;
 };
 
 } // namespace kex

@@ -336,6 +336,20 @@ TabPostResult PostingSession::post(Tab tab)
     m_writer.setTag(static_cast<int>(index(tab)) + 1);
     m_writer.resetCounts();
     RuleContext ctx = ruleContext(tab);
+    const std::string what = "Účtování " + std::string(info.code);
+    Prompter& prompter = m_ws.prompter();
+    prompter.progress(what, 0, 0);
+    m_writer.onFlush([&](long long rows) { prompter.progress(what, static_cast<long>(rows), 0); });
+    struct ProgressEnd {
+        Prompter& p;
+        const std::string& what;
+        LineWriter& w;
+        ~ProgressEnd()
+        {
+            w.onFlush(nullptr);
+            p.progress(what, 1, 1);
+        }
+    } progressEnd{prompter, what, m_writer};
     try {
         c.execute("BEGIN");
         info.rule(ctx);
