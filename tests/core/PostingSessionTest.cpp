@@ -255,6 +255,18 @@ TEST_F(PostingSessionTest, CommitChecksRefuseWithoutChangingAnything)
     EXPECT_EQ(s.areaState(), AreaState::SessionOpen);
 }
 
+TEST_F(PostingSessionTest, SidesEqualToTheCentCommitDespiteNoiseInTheLastBits)
+{
+    auto ws = startWorkstation(prompter);
+    PostingSession& s = ws->posting();
+    s.open(april());
+    // A summary line against its parts: 0.1 + 0.2 adds up to 0.30000000000000004 in binary.
+    db.sql().execute("insert into kexcdotmp (doklad, denik, ucet, md) values ('1','VN','604.100',0.1),('1','VN','604.100',0.2)");
+    db.sql().execute("insert into kexcdotmp (doklad, denik, ucet, dal) values ('1','VN','311.100',0.3)");
+    EXPECT_NE(db.sql().query("select sum(md) - sum(dal) d from kexcdotmp")[0].asFloat("d"), 0.0);
+    EXPECT_EQ(s.commit().number, 1);
+}
+
 TEST_F(PostingSessionTest, TranslationsApplyOneAfterAnother)
 {
     db.sql().execute("update keximpl set ucet = 'PV' where popis = 'Denik-VU'");
