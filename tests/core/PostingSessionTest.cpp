@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fstream>
 #include <thread>
 
 #include "core/Errors.h"
@@ -364,6 +365,16 @@ TEST_F(PostingSessionTest, CancelReleasesExactlyThatPostingsDocuments)
 
     s.review(*s.postingByNumber(1));
     EXPECT_THROW(s.cancelReviewed(), Refused);
+}
+
+TEST_F(PostingSessionTest, PasswordsCanBeReplacedInTheProgramsIniFile)
+{
+    auto ws = startWorkstation(prompter);
+    EXPECT_EQ(ws->posting().cancelPassword(), "KlidneSmazeme");
+    EXPECT_EQ(ws->posting().unmarkPassword(), "KlidnePotvrdime");
+    std::ofstream(dir.program() / "kex.ini") << "[cestyKEXC]\ncesta=C:\\export\n[Hesla]\nZrusit=Jine heslo\n";
+    EXPECT_EQ(ws->posting().cancelPassword(), "Jine heslo");
+    EXPECT_EQ(ws->posting().unmarkPassword(), "KlidnePotvrdime");
 }
 
 TEST_F(PostingSessionTest, UnmarkReleasesTheFoundDocument)
