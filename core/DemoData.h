@@ -36,10 +36,14 @@ struct DemoDataSummary {
 // feed mills, export customers, suppliers, carriers), the price list with work articles, stock cards,
 // invoices in their number series and the documents of every tab, mostly dated in the period's
 // month and some in the one or two months before it (never before January of the period's year, so
-// one set of VAT rates holds for all of them), all unposted. The awkward cases the posting rules
-// branch on are always among them when the period has enough documents: invoices over several
-// deliveries, 9-character lots without a price, own products, advances settled by later invoices,
-// cash receipts, credit notes, returns with negative quantities and zero prices.
+// one set of VAT rates holds for all of them), all unposted but a sale, a cash sale and a service
+// whose invoice side an earlier posting took (their stock side waits on the lists "VN nc" and
+// "VU nc"; no journal rows are written for that posting). The awkward cases the posting rules
+// branch on are always among them when the period has enough documents (about 120): invoices over
+// several deliveries and a delivery without items, 9-character lots without a price, own products
+// and lots of calculations, advances of every series settled by later invoices, cash receipts,
+// credit notes, exports with charged work, sales and services at 0 %, returns with negative
+// quantities and zero prices.
 //
 // Options outside their ranges (documents 1 to 1,000,000, month 1 to 12, year 1000 to 9999) throw
 // UsageError before anything is changed.

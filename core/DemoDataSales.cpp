@@ -22,6 +22,7 @@ struct SaleItem {
     double pc = 0;
     std::string storzalohy;
     std::string cislovz;
+    int centre = -1; // a service item issued from another centre's store; -1: the document's centre
 };
 
 struct Delivery {
@@ -37,6 +38,7 @@ struct Delivery {
     std::string creditOf;
     std::string settles;
     bool discount = false;
+    DateTime invoicePosted = NotPosted(); // datumkexcf: the invoice side taken by an earlier posting
     std::vector<SaleItem> items;
 };
 
@@ -101,15 +103,20 @@ SaleItem goodsItem(Company& company, Random& rng, int centre, std::initializer_l
 
 // Transport or bagging charged on the delivery: a 3-character lot and no stock card. Lots beginning
 // with 95 are transport, which is never posted as work revenue.
-SaleItem chargedService(Company& company, Random& rng)
+SaleItem chargedService(Company& company, Random& rng, bool transport)
 {
-    const bool transport = rng.chance(0.5);
     SaleItem item;
     item.article = company.articleIndex(transport ? "DOPRAVA" : "PRBAL");
     item.partie = transport ? "950" : "310";
     item.quantity = rng.amount(5, 30, 3);
     item.pc = company.articles[item.article].price;
     return item;
+}
+
+SaleItem chargedService(Company& company, Random& rng)
+{
+    const bool transport = rng.chance(0.5);
+    return chargedService(company, rng, transport);
 }
 
 constexpr std::initializer_list<ArticleKind> kSaleKinds = {
@@ -131,13 +138,19 @@ Rate itemRate(const Company& company, const Delivery& d, const SaleItem& item)
 
 double amountOf(const SaleItem& item) { return RoundTo(2, item.quantity * item.pc); }
 
+VatSums deliverySums(const Company& company, const Delivery& d)
+{
+    VatSums sums;
+    for (const SaleItem& item : d.items) sums.addBase(itemRate(company, d, item), amountOf(item));
+    sums.computeVat(company.vat());
+    return sums;
+}
+
 // Writes the delivery and its items; returns its VAT figures.
 VatSums writeDelivery(Company& company, const Delivery& d, bool invoiceDiscount)
 {
     Writers& out = company.out();
-    VatSums sums;
-    for (const SaleItem& item : d.items) sums.addBase(itemRate(company, d, item), amountOf(item));
-    sums.computeVat(company.vat());
+    const VatSums sums = deliverySums(company, d);
 
     double rounding = 0;
     if (!d.receipt.empty()) rounding = RoundTo(2, RoundHalfAway(sums.total()) - sums.total());
@@ -175,7 +188,7 @@ VatSums writeDelivery(Company& company, const Delivery& d, bool invoiceDiscount)
                    .text(company.monthText(d.date))
                    .text(company.yearText(d.date))
                    .stamp(NotPosted())
-                   .stamp(NotPosted()));
+                   .stamp(d.invoicePosted));
     for (const SaleItem& item : d.items) {
         const Article& a = company.articles[item.article];
         const int lomeni = item.lot >= 0 ? company.lots[item.lot].lomeni : 0;
@@ -215,7 +228,9 @@ void writeSalesInvoice(Company& company, Random& rng, const std::vector<Delivery
     inv.supplied = last.date;
     const int lateBy = rng.between(0, 2);
     inv.issued = std::min(AddDays(last.date, lateBy), company.monthEnd(last.date));
-    inv.due = AddDays(inv.issued, series == Series::AdvanceVZ ? 7 : 14);
+    const bool advance =
+        series == Series::AdvanceVZ || series == Series::AdvanceVZU || series == Series::AdvanceVZPP;
+    inv.due = AddDays(inv.issued, advance ? 7 : 14);
     inv.partner = last.partner;
     for (const VatSums& s : sums) inv.sums.add(s);
     inv.currency = last.currency;
@@ -224,6 +239,8 @@ void writeSalesInvoice(Company& company, Random& rng, const std::vector<Delivery
     inv.discount = last.discount;
     const int paid = rng.below(10);
     inv.paidShare = paid < 7 ? 0 : paid < 9 ? 1 : 0.5;
+    // The tax document of an advance is issued for a payment already received.
+    if (series == Series::AdvanceVZPP) inv.paidShare = 1;
     WriteInvoice(company, inv);
 }
 
@@ -247,10 +264,18 @@ public:
         ownProduct();
         advanceAndSettlement();
         creditNote();
-        exportSale(true);
-        exportSale(false);
+        exportSale(true, true);
+        exportSale(false, true);
         zeroPrice();
         withoutExchangeRate();
+        advanceAndSettlement(Series::AdvanceVZU, "VZU", "", "VZ");
+        advanceAndSettlement(Series::AdvanceVZPP, "VZPP", "VZ", "VN");
+        roundedOverDeliveries();
+        emptiedDelivery();
+        invoiceLot(m_company.nothingProducedLot);
+        invoiceLot(m_company.twiceCalculatedLot);
+        stockSideWaiting(false);
+        stockSideWaiting(true);
         while (m_left > 0) {
             const int roll = m_rng.below(100);
             if (roll < 50) {
@@ -362,6 +387,18 @@ private:
         }
         const bool fromCalculation = !m_calculatedLots.empty() && m_rng.chance(0.5);
         const int lot = fromCalculation ? m_rng.pick(m_calculatedLots) : m_rng.pick(m_ownLots);
+        writeLotInvoice(lot);
+    }
+
+    // A delivery of the lot given (none when it is -1), invoiced alone.
+    void invoiceLot(int lot)
+    {
+        if (lot < 0 || !take(1)) return;
+        writeLotInvoice(lot);
+    }
+
+    void writeLotInvoice(int lot)
+    {
         Delivery d = start(PartnerKind::Customer, m_company.dayInMonth(m_rng, 1, 31));
         d.centre = m_company.lots[lot].centre;
         d.items.push_back(stockItem(m_company, m_rng, lot, false));
@@ -370,9 +407,12 @@ private:
         finishInvoice(list, Series::SalesFV, "FV", "VN");
     }
 
-    // An advance invoice (series VZ) on a delivery of its own, and the later delivery whose invoice
-    // deducts it: an item of minus one advance with the advance's number in storzalohy.
-    void advanceAndSettlement()
+    // An advance invoice (series VZ, VZU or VZPP) on a delivery of its own, and the later delivery
+    // whose invoice deducts it: an item of minus one advance with the advance's number in
+    // storzalohy. A settlement kept in the advance journal (denik "VZ") does not swap the
+    // deduction's sides.
+    void advanceAndSettlement(Series series = Series::AdvanceVZ, const char* rada = "VZ", const char* advanceDenik = "",
+                              const char* settlementDenik = "VN")
     {
         if (m_left < 2) {
             invoice(1);
@@ -399,7 +439,7 @@ private:
         a.pc = advanceBase;
         advance.items.push_back(a);
         std::vector<Delivery> advanceList{advance};
-        finishInvoice(advanceList, Series::AdvanceVZ, "VZ", "");
+        finishInvoice(advanceList, series, rada, advanceDenik);
 
         SaleItem deduction = a;
         deduction.quantity = -1;
@@ -408,7 +448,7 @@ private:
         settlement.items.push_back(deduction);
         settlement.settles = advanceList.front().invoice;
         std::vector<Delivery> list{settlement};
-        finishInvoice(list, Series::SalesFV, "FV", "VN");
+        finishInvoice(list, Series::SalesFV, "FV", settlementDenik);
     }
 
     // A credit note for part of the goods of an earlier invoice: negative quantities at the same
@@ -439,7 +479,9 @@ private:
         finishInvoice(list, Series::CreditDF, "DF", "DF");
     }
 
-    void exportSale(bool eu)
+    // Goods abroad at 0 %; `charged`: bagging (to the EU) or transport (outside it) charged too, a
+    // 3-character lot that takes the export VAT codes of work.
+    void exportSale(bool eu, bool charged = false)
     {
         if (!take(1)) return;
         Delivery d = start(eu ? PartnerKind::ExportEu : PartnerKind::ExportThird, m_company.documentDate(m_rng));
@@ -447,8 +489,9 @@ private:
         d.currency = "EUR";
         d.rate = m_company.eurRate();
         d.centre = m_company.centreIndex(m_rng.chance(0.5) ? "10" : "50");
-        for (int i = m_rng.between(1, 4); i > 0; --i)
+        for (int i = m_rng.between(1, charged ? 3 : 4); i > 0; --i)
             d.items.push_back(goodsItem(m_company, m_rng, d.centre, {K::Grain, K::Oilseed}, false));
+        if (charged) d.items.push_back(chargedService(m_company, m_rng, !eu));
         std::vector<Delivery> list{d};
         finishInvoice(list, Series::ExportDO, "DO", "DO");
     }
@@ -474,6 +517,71 @@ private:
         d.currency = "";
         d.rate = 0;
         fillGoods(m_company, m_rng, d, m_rng.between(1, 3), false);
+        std::vector<Delivery> list{d};
+        finishInvoice(list, Series::SalesFV, "FV", "VN");
+    }
+
+    // An invoice over two deliveries to the first customer (who has a receivable account of its
+    // own) whose total ends in 40 hellers, so the invoice is rounded down by 0.40. The second
+    // delivery also leases storage space, a domestic sale at 0 %; its price is what makes the
+    // total end so.
+    void roundedOverDeliveries()
+    {
+        if (!take(2)) return;
+        Delivery first = start(PartnerKind::Customer, m_company.dayInMonth(m_rng, 1, 20));
+        first.partner = &m_company.partners[m_company.partnersOf(PartnerKind::Customer).front()];
+        Delivery second = first;
+        fillGoods(m_company, m_rng, first, m_rng.between(1, 3), false);
+        second.date = std::min(AddDays(first.date, m_rng.between(1, 5)), m_company.monthEnd(first.date));
+        fillGoods(m_company, m_rng, second, m_rng.between(1, 2), false);
+        SaleItem lease;
+        lease.article = m_company.articleIndex("NAJEM");
+        lease.quantity = 1;
+        lease.pc = m_company.articles[lease.article].price;
+        second.items.push_back(lease);
+        // In hellers, so no binary fraction decides the rounding.
+        const long long total = std::llround(deliverySums(m_company, first).total() * 100) +
+                                std::llround(deliverySums(m_company, second).total() * 100);
+        const long long add = ((40 - total % 100) % 100 + 100) % 100;
+        second.items.back().pc = RoundTo(2, lease.pc + static_cast<double>(add) / 100);
+        std::vector<Delivery> list{first, second};
+        finishInvoice(list, Series::SalesFV, "FV", "VN");
+    }
+
+    // A delivery note emptied when its goods went onto the next note of the same invoice: the
+    // invoice's first delivery has no items.
+    void emptiedDelivery()
+    {
+        if (!take(2)) return;
+        Delivery emptied = start(PartnerKind::Customer, m_company.dayInMonth(m_rng, 1, 25));
+        Delivery full = emptied;
+        full.date = std::min(AddDays(emptied.date, m_rng.between(0, 3)), m_company.monthEnd(emptied.date));
+        fillGoods(m_company, m_rng, full, m_rng.between(1, 3), false);
+        std::vector<Delivery> list{emptied, full};
+        finishInvoice(list, Series::SalesFV, "FV", "VN");
+    }
+
+    // A delivery whose invoice side an earlier posting took while a 9-character lot of it had no
+    // price yet; the price has come since, so its stock side waits on the list "VN nc" (journal
+    // "Vn", or "Vc" when it was paid by a cash receipt). All its lots have their price.
+    void stockSideWaiting(bool receipt)
+    {
+        const int centre = m_company.centreIndex("10");
+        const int lot = m_company.findLot(
+            [&](const Lot& l) { return l.centre == centre && l.code.size() == 9 && l.nc > 0 && !l.own; });
+        if (lot < 0 || !take(1)) return;
+        Delivery d = start(receipt ? PartnerKind::PersonCustomer : PartnerKind::Customer, m_company.earlierDate(m_rng));
+        d.centre = centre;
+        d.invoicePosted = m_company.earlierPostingStamp(d.date);
+        d.items.push_back(stockItem(m_company, m_rng, lot, receipt));
+        const SaleItem more = goodsItem(m_company, m_rng, centre, {K::Grain, K::Oilseed, K::Fertiliser}, receipt);
+        if (more.nc > 0) d.items.push_back(more);
+        if (receipt) {
+            d.receipt = m_company.nextDocumentNumber('U');
+            d.number = m_company.nextDocumentNumber('2');
+            writeDelivery(m_company, d, false);
+            return;
+        }
         std::vector<Delivery> list{d};
         finishInvoice(list, Series::SalesFV, "FV", "VN");
     }
@@ -509,7 +617,18 @@ struct ServiceDoc {
     double cleaning = 0, drying = 0, transport = 0;
     Rate cleaningRate = Rate::Standard, dryingRate = Rate::Standard, transportRate = Rate::Standard;
     Rate treatmentRate = Rate::Standard;
+    DateTime invoicePosted = NotPosted(); // datumkexcf: the invoice side taken by an earlier posting
     std::vector<SaleItem> items;
+};
+
+// What a service document of a special case has; the ordinary document has none of it.
+struct ServiceCase {
+    bool unpricedAgent = false;      // its first agent is a 9-character lot still without a price
+    bool pricedAgent = false;        // its first agent is a 9-character lot whose price has come
+    bool agentFromElsewhere = false; // its first agent comes from the store of another centre
+    bool zeroRatedTransport = false; // carriage abroad, exempt: a service rate of 0 %
+    bool earlier = false;            // dated before the period, its invoice side already posted
+    int partner = -1;                // the customer; -1: drawn
 };
 
 class ServicesWriter {
@@ -521,16 +640,23 @@ public:
 
     void run()
     {
-        invoice(2, false);
-        invoice(1, true);
-        invoice(1, false);
+        // The first farm company has a receivable account of its own (adresar.analucet1).
+        invoice(2, {.partner = m_company.partnersOf(PartnerKind::FarmCompany).front()});
+        invoice(1, {.unpricedAgent = true});
+        invoice(1, {.agentFromElsewhere = true});
+        invoice(1, {.zeroRatedTransport = true});
+        invoice(1, {}, Series::AdvanceVZ, "VZ", "VZ");
+        // No journal code: the invoice's series stands in for it.
+        invoice(1, {}, Series::ServicesFU, "FU", "");
+        // Posted on the invoice side while its agent had no price; the stock side waits on "VU nc".
+        invoice(1, {.pricedAgent = true, .earlier = true});
         while (m_left > 0) {
             const int roll = m_rng.below(100);
             if (roll < 3) {
                 notInvoiced();
             } else {
                 const bool several = m_rng.chance(0.2);
-                invoice(several ? 2 : 1, false);
+                invoice(several ? 2 : 1, {});
             }
         }
     }
@@ -538,14 +664,20 @@ public:
 private:
     // A service document; with `previous` another one of the same invoice: same customer and
     // centre, a few days later.
-    ServiceDoc make(bool unpricedAgent, const ServiceDoc* previous)
+    ServiceDoc make(const ServiceCase& c, const ServiceDoc* previous)
     {
         ServiceDoc d;
         const bool company = m_rng.chance(0.6);
         d.partner =
             &m_company.partners[m_company.pickPartner(m_rng, company ? PartnerKind::FarmCompany : PartnerKind::Grower)];
+        if (c.partner >= 0) d.partner = &m_company.partners[c.partner];
         d.date = m_company.documentDate(m_rng);
-        const bool plant = unpricedAgent || m_rng.chance(0.8);
+        if (c.earlier) {
+            d.date = m_company.earlierDate(m_rng);
+            d.invoicePosted = m_company.earlierPostingStamp(d.date);
+        }
+        const bool withAgent = c.unpricedAgent || c.pricedAgent || c.agentFromElsewhere;
+        const bool plant = withAgent || m_rng.chance(0.8);
         d.centre = m_company.centreIndex(plant ? "40" : "50");
         if (previous) {
             d.partner = previous->partner;
@@ -562,15 +694,16 @@ private:
         const Article& drying = m_company.articles[m_company.articleIndex("SUS")];
         const bool cleaned = atPlant ? m_rng.chance(0.85) : m_rng.chance(0.3);
         const bool dried = atPlant ? m_rng.chance(0.3) : true;
-        const bool carried = m_rng.chance(0.25);
+        const bool carried = m_rng.chance(0.25) || c.zeroRatedTransport;
         const int km = m_rng.between(5, 60);
         if (cleaned) d.cleaning = RoundTo(2, tonnes * cleaning.price);
         if (dried) d.drying = RoundTo(2, tonnes * drying.price);
         if (carried) d.transport = RoundTo(2, tonnes * km * m_company.price(2.6));
         if (m_rng.chance(0.15)) d.cleaningRate = Rate::Reduced;
         if (m_rng.chance(0.1)) d.dryingRate = Rate::Reduced;
+        if (c.zeroRatedTransport) d.transportRate = Rate::Zero;
 
-        const bool treated = atPlant && (unpricedAgent || m_rng.chance(0.65));
+        const bool treated = atPlant && (withAgent || m_rng.chance(0.65));
         if (treated) {
             SaleItem work;
             work.article = m_company.articleIndex("MORENI");
@@ -579,15 +712,29 @@ private:
             work.pc = m_company.articles[work.article].price;
             d.items.push_back(work);
             const int agents = m_rng.between(1, 2);
+            auto agentLot = [&](bool priced) {
+                return m_company.findLot([&](const Lot& l) {
+                    return (l.nc > 0) == priced && l.code.size() == 9 && l.centre == d.centre &&
+                           m_company.articles[l.article].kind == K::Agent;
+                });
+            };
             for (int i = 0; i < agents; ++i) {
                 int lot = m_company.pickLot(m_rng, d.centre, {K::Agent});
-                if (unpricedAgent && i == 0)
-                    lot = m_company.findLot([&](const Lot& l) {
-                        return l.nc == 0 && l.centre == d.centre && m_company.articles[l.article].kind == K::Agent;
-                    });
+                if (c.unpricedAgent && i == 0) lot = agentLot(false);
+                if (c.pricedAgent && i == 0) lot = agentLot(true);
+                // A document whose stock side is to be posted has no agent still waiting for its price.
+                const bool waits = lot >= 0 && m_company.lots[lot].nc == 0;
+                if (c.agentFromElsewhere && i == 0 && waits) lot = agentLot(true);
+                if ((c.pricedAgent || c.agentFromElsewhere) && i > 0 && waits) continue;
                 if (lot < 0) continue;
+                int itemCentre = -1;
+                if (c.agentFromElsewhere && i == 0) {
+                    itemCentre = m_company.centreIndex("10");
+                    lot = m_company.cardIn(lot, itemCentre);
+                }
                 const Lot& l = m_company.lots[lot];
                 SaleItem agent;
+                agent.centre = itemCentre;
                 agent.article = l.article;
                 agent.lot = lot;
                 agent.partie = l.code;
@@ -645,13 +792,13 @@ private:
                        .text(m_company.monthText(d.date))
                        .text(m_company.yearText(d.date))
                        .stamp(NotPosted())
-                       .stamp(NotPosted()));
+                       .stamp(d.invoicePosted));
         for (const SaleItem& item : d.items) {
             const Article& a = m_company.articles[item.article];
             out.vurad.add(RowValues()
                               .integer(out.vurad.nextId())
                               .text(d.number)
-                              .text(centre)
+                              .text(item.centre >= 0 ? m_company.centres[item.centre].code : centre)
                               .text(a.nomenkla)
                               .text(a.name)
                               .text(item.partie)
@@ -664,16 +811,18 @@ private:
         return sums;
     }
 
-    void invoice(int documents, bool unpricedAgent)
+    // Documents of one invoice; the case is that of the first document, the others are ordinary.
+    void invoice(int documents, const ServiceCase& c, Series series = Series::ServicesFU, const char* rada = "FU",
+                 const char* denik = "VU")
     {
         if (m_left < documents) return;
         m_left -= documents;
         std::vector<ServiceDoc> docs;
         for (int i = 0; i < documents; ++i) {
-            ServiceDoc d = make(unpricedAgent && i == 0, i > 0 ? &docs.back() : nullptr);
+            ServiceDoc d = make(i == 0 ? c : ServiceCase{}, i > 0 ? &docs.back() : nullptr);
             docs.push_back(std::move(d));
         }
-        const std::string number = m_company.nextInvoiceNumber(Series::ServicesFU);
+        const std::string number = m_company.nextInvoiceNumber(series);
         InvoiceHeader inv;
         for (ServiceDoc& d : docs) {
             d.number = m_company.nextDocumentNumber('3');
@@ -683,8 +832,8 @@ private:
         const ServiceDoc& last = docs.back();
         inv.number = number;
         inv.centre = m_company.centres[last.centre].code;
-        inv.rada = "FU";
-        inv.denik = "VU";
+        inv.rada = rada;
+        inv.denik = denik;
         inv.supplied = last.date;
         const int lateBy = m_rng.between(0, 2);
         inv.issued = std::min(AddDays(last.date, lateBy), m_company.monthEnd(last.date));
@@ -697,7 +846,7 @@ private:
     void notInvoiced()
     {
         --m_left;
-        ServiceDoc d = make(false, nullptr);
+        ServiceDoc d = make({}, nullptr);
         d.number = m_company.nextDocumentNumber('3');
         write(d);
     }

@@ -182,8 +182,12 @@ TEST_F(DemoDataContent, DocumentsHangTogether)
          "select count(*) as n from vurad r left join vu h on h.cislodokla = r.cislodokla where h.id is null"},
         {"pv without 1-4 items", "select count(*) as n from pv h where (select count(*) from pvrad r where "
                                  "r.cislodokla = h.cislodokla) not between 1 and 4"},
-        {"vn without 1-4 items", "select count(*) as n from vn h where (select count(*) from vnrad r where "
-                                 "r.cislodokla = h.cislodokla) not between 1 and 4"},
+        {"vn with more than 4 items", "select count(*) as n from vn h where (select count(*) from vnrad r where "
+                                      "r.cislodokla = h.cislodokla) > 4"},
+        // The one delivery without items is an emptied note beside another of its invoice.
+        {"vn without items and not beside another delivery of its invoice",
+         "select count(*) as n from vn h where not exists (select 1 from vnrad r where r.cislodokla = h.cislodokla)"
+         " and (h.cislofakt = '' or (select count(*) from vn o where o.cislofakt = h.cislofakt) < 2)"},
         {"vu without 1-4 items", "select count(*) as n from vu h where (select count(*) from vurad r where "
                                  "r.cislodokla = h.cislodokla) not between 1 and 4"},
         {"calculation without a product or with more than 4 other rows",
@@ -220,11 +224,19 @@ TEST_F(DemoDataContent, DocumentsHangTogether)
          "nc"
          " from pv9 where pohyb <> '3') r left join skarta s on s.partiecela = r.partiecela and s.lomeni = r.lomeni"
          " and s.stredisko = r.stredisko where s.id is null or s.nc <> r.nc"},
-        {"posted pv, vn, vu, pv9",
+        {"posted stock side of pv, vn, vu, pv9",
          "select count(*) as n from (select datumkexct d from pv union all select datumkexct from vn"
-         " union all select datumkexcf from vn union all select datumkexct from vu union all"
-         " select datumkexcf from vu union all select datumkexct from pv9) t"
+         " union all select datumkexct from vu union all select datumkexct from pv9) t"
          " where d <> '1900-01-01 00:00:00'"},
+        // An invoice side may be posted, but only by a posting before the period and after the
+        // document's date, and only when no lot of the document still waits for its price.
+        {"invoice side of vn, vu posted other than by an earlier posting",
+         "select count(*) as n from (select datumvn1 d, datumkexcf p from vn union all select datumvu, datumkexcf"
+         " from vu) t where p <> '1900-01-01 00:00:00' and not (p > '2002-12-12' and p < '2006-04-01' and p >= d)"},
+        {"invoice side posted while a 9-character lot has no price",
+         "select count(*) as n from (select h.datumkexcf p, r.partie, r.nc from vn h join vnrad r on r.cislodokla ="
+         " h.cislodokla union all select h.datumkexcf, r.partie, r.nc from vu h join vurad r on r.cislodokla ="
+         " h.cislodokla) t where p > '2002-12-12' and char_length(partie) = 9 and nc = 0"},
         {"posted vp, mixtures, cash desk",
          "select count(*) as n from (select datumkexct d from vp union all select datumkexct"
          " from smesi union all select datumkexct from krsmesi union all select datumkexct"
@@ -254,12 +266,40 @@ TEST_F(DemoDataContent, AwkwardCasesArePresent)
          "select count(*) as n from vnrad where char_length(partie) = 9 and nc = 0"},
         {"9-character agent without price in a service",
          "select count(*) as n from vurad where char_length(partie) = 9 and nc = 0"},
+        {"service invoice of series VZ",
+         "select count(*) as n from vu v join fakt f on f.cfakt = v.cislofakt where f.rada = 'VZ'"},
+        {"service invoice without a journal code",
+         "select count(*) as n from vu v join fakt f on f.cfakt = v.cislofakt where f.denik = ''"},
+        {"service at neither rate of the year",
+         "select count(*) as n from vu where (celc <> 0 and dphc not in (5, 19)) or (cels <> 0 and dphs not in (5, 19))"
+         " or (celd <> 0 and dphd not in (5, 19))"},
+        {"service item from another centre than its document's",
+         "select count(*) as n from vurad r join vu v on v.cislodokla = r.cislodokla where r.stredisko <> v.stredisko"},
+        {"service to a customer with a receivable account of its own",
+         "select count(*) as n from vu v join adresar a on a.ico = v.ico where a.analucet1 <> ''"},
+        {"service invoice posted earlier, stock side waiting with priced agents",
+         "select count(*) as n from vu v where datumkexcf > '2002-12-12' and datumkexct < '2002-12-12'"
+         " and exists (select 1 from vurad r where r.cislodokla = v.cislodokla and char_length(r.partie) = 9"
+         " and r.nc > 0)"},
         {"own product delivered", "select count(*) as n from vnrad r join skarta s on s.partiecela = r.partiecela"
                                   " and s.lomeni = r.lomeni and s.stredisko = r.stredisko where s.vlast_vyro = 'A'"},
         {"lot of a calculation delivered", "select count(*) as n from vnrad r join pv9 k on k.partiecela = r.partiecela"
                                            " and k.lomeni = r.lomeni and k.pohyb = '9' where r.lomeni > 59"},
+        {"lot of a calculation that produced nothing delivered",
+         "select count(*) as n from vnrad r join pv9 k on k.partiecela = r.partiecela"
+         " and k.lomeni = r.lomeni and k.pohyb = '9' where r.lomeni > 59 and k.mnozstvi = 0"},
+        {"lot of two calculations delivered",
+         "select count(*) as n from vnrad r where r.lomeni > 59 and (select count(distinct k.cislodokla) from pv9 k"
+         " where k.partiecela = r.partiecela and k.lomeni = r.lomeni and k.pohyb = '9') > 1"},
         {"VZ advance on a delivery of its own",
          "select count(*) as n from vn v join fakt f on f.cfakt = v.cislofakt where f.rada = 'VZ'"},
+        {"VZU advance on a delivery of its own",
+         "select count(*) as n from vn v join fakt f on f.cfakt = v.cislofakt where f.rada = 'VZU'"},
+        {"VZPP tax document of a received advance",
+         "select count(*) as n from vn v join fakt f on f.cfakt = v.cislofakt where f.rada = 'VZPP' and f.zaok > 0"},
+        {"advance deducted on an invoice of the advance journal",
+         "select count(*) as n from vnrad r join vn v on v.cislodokla = r.cislodokla join fakt f on f.cfakt ="
+         " v.cislofakt where f.denik = 'VZ' and f.rada not like 'VZ%' and r.storzalohy <> ''"},
         {"advance deducted on a later invoice",
          "select count(*) as n from vnrad r join fakt z on z.cfakt = r.storzalohy join vn v on v.cislodokla = "
          "r.cislodokla"
@@ -270,12 +310,43 @@ TEST_F(DemoDataContent, AwkwardCasesArePresent)
         {"export to a VAT payer of the EU",
          "select count(*) as n from vn where znakdodav = '4' and kod_platce <> '' and zaklad_0 <> 0"},
         {"export outside the EU", "select count(*) as n from vn where znakdodav = '4' and kod_platce = ''"},
+        {"3-character lot exported to a VAT payer of the EU",
+         "select count(*) as n from vnrad r join vn v on v.cislodokla = r.cislodokla"
+         " where v.znakdodav = '4' and v.kod_platce <> '' and char_length(r.partie) = 3"},
+        {"3-character lot exported outside the EU",
+         "select count(*) as n from vnrad r join vn v on v.cislodokla = r.cislodokla"
+         " where v.znakdodav = '4' and v.kod_platce = '' and char_length(r.partie) = 3"},
+        {"domestic zero-rated base", "select count(*) as n from vn where znakdodav <> '4' and zaklad_0 <> 0"},
+        {"domestic item at neither rate of the year",
+         "select count(*) as n from vnrad r join vn v on v.cislodokla = r.cislodokla"
+         " where v.znakdodav <> '4' and r.dan not in (5, 19)"},
+        {"delivery without items on an invoice",
+         "select count(*) as n from vn h where cislofakt <> ''"
+         " and not exists (select 1 from vnrad r where r.cislodokla = h.cislodokla)"},
+        {"invoice over several deliveries rounded by -0.40",
+         "select count(*) as n from fakt f where abs(f.halere + 0.4) < 0.001"
+         " and (select count(*) from vn v where v.cislofakt = f.cfakt) > 1"},
+        {"delivery to a customer with a receivable account of its own",
+         "select count(*) as n from vn v join adresar a on a.ico = v.ico"
+         " where a.analucet1 <> '' and v.cislofakt <> ''"},
+        {"invoice posted earlier, stock side waiting",
+         "select count(*) as n from vn where datumkexcf > '2002-12-12' and datumkexct < '2002-12-12'"
+         " and cislofakt <> '' and uctenka = ''"},
+        {"receipt posted earlier, stock side waiting",
+         "select count(*) as n from vn where datumkexcf > '2002-12-12' and datumkexct < '2002-12-12'"
+         " and uctenka <> ''"},
+        {"9-character lot priced since on a delivery whose stock side waits",
+         "select count(*) as n from vnrad r join vn v on v.cislodokla = r.cislodokla"
+         " where v.datumkexcf > '2002-12-12' and char_length(r.partie) = 9 and r.nc > 0"},
         {"invoice without exchange rate", "select count(*) as n from vn where cislofakt <> '' and kurz = 0"},
         {"zero sales price", "select count(*) as n from vnrad where pc = 0 and nomenkla not like 'ZAL%'"},
         {"zero purchase price", "select count(*) as n from pvrad where nc = 0"},
         {"return to a grower", "select count(*) as n from pvrad where hmotnostpv < 0"},
         {"receipt from a grower without invoice", "select count(*) as n from pv where dp = '1' and cislofakt = ''"},
         {"receipt from a grower with invoice", "select count(*) as n from pv where dp = '1' and cislofakt <> ''"},
+        {"invoice of a grower with a payable account of its own",
+         "select count(*) as n from pv p join adresar a on a.ico = p.ico"
+         " where a.analucet2 <> '' and p.cislofakt <> ''"},
         {"purchase of goods with invoice",
          "select count(*) as n from pv where dp = '2' and cislofakt <> '' and cisdododav <> ''"},
         {"purchase with dp 0 and invoice", "select count(*) as n from pv where dp = '0' and cislofakt <> ''"},
