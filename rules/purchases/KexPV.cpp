@@ -3,8 +3,8 @@
 // whole by KexVL.
 #include "core/RuleContext.h"
 #include "core/Values.h"
-#include "rules/purchases/PurchaseRules.h"
 #include "rules/purchases/PurchaseItems.h"
+#include "rules/purchases/PurchaseRules.h"
 
 namespace kex {
 namespace {
@@ -19,8 +19,7 @@ std::string stockAccount(const RuleContext& ctx, const db::Row& item)
 
 // Chooses the acquisition account; for a receipt from another centre it first makes that
 // centre's structure current, which the line then also takes as its centre.
-std::string acquisitionAccount(RuleContext& ctx, const db::Row& receipt, const db::Row& item,
-                               const std::string& stock)
+std::string acquisitionAccount(RuleContext& ctx, const db::Row& receipt, const db::Row& item, const std::string& stock)
 {
     const std::string centre = receipt.text("stredisko");
     if (receipt.text("dp") == "5") {
@@ -54,21 +53,9 @@ void KexPV(RuleContext& ctx)
             ctx.state.LineAmount = RoundTo(2, item.asFloat("nc") * item.asFloat("hmotnostpv"));
             ctx.strtopc.locate(item.text("stredisko"));
 
-            JournalLine line;
-            line.mesic = ctx.state.PostingMonth;
-            line.rok = ctx.state.PostingYear;
-            line.doklad = receipt.text("cislodokla");
+            JournalLine line = ReceiptLine(ctx, receipt, &item);
             line.denik = "PV";
-            line.dealer = receipt.text("dealer");
             line.symbol = receipt.text("cisdododav");
-            line.text = item.text("nazevosiva");
-            line.datzdp = receipt.asDate("datum");
-            line.ico = receipt.text("ico");
-            line.nazevpodni = receipt.text("nazevpodni");
-            line.kodpar = receipt.text("kodpar");
-            line.nomenkla = item.text("nomenkla");
-            line.datspl = ctx.state.CurrentDocDate;
-            line.pestitel = receipt.text("mkodpar");
 
             JournalLine stock = line;
             stock.ucet = stockAccount(ctx, item);

@@ -3,19 +3,15 @@
 // that work separately from the goods: one customer debit and one revenue credit per work row,
 // priced for the quantity sold.
 #include "core/Values.h"
-#include "rules/sales/SalesPosting.h"
+#include "rules/sales/CustomerSide.h"
 
 namespace kex {
 namespace {
 
 std::string customerAccount(const RuleContext& ctx, const SalesDelivery& d)
 {
-    const Settings& s = ctx.settings;
-    if (HasReceipt(d.row))
-        return ExpandAccount(s.A311uc, d.row.text("stredisko"), ctx.strtopc.structo(), "");
-    const std::string own = FieldText(d.partner, "analucet1");
-    if (s.U311zADR && !own.empty()) return own;
-    return d.row.text("znakdodav") == "4" ? s.A311ex : s.A311;
+    if (HasReceipt(d.row)) return ReceiptCustomerAccount(ctx, d);
+    return InvoiceCustomerAccount(ctx, d, d.row.text("znakdodav") == "4");
 }
 
 } // namespace
@@ -44,19 +40,12 @@ void KexPraceZkalkulace(RuleContext& ctx, const SalesDelivery& d, const db::Row&
         l.nomenkla = work.text("nomenkla");
         l.datspl = d.row.asDate("datumvn1");
         l.pdoklad = CreditNoteRefs(d.row);
-        if (s.sou311321) {
-            st.SumBase += amount;
-        } else {
-            JournalLine k1 = l;
-            k1.ucet = customerAccount(ctx, d);
-            k1.md = amount;
-            ctx.lines.add(k1);
-        }
-        JournalLine k2 = l;
-        k2.ucet = ExpandAccount(LeftText(work.text("analucet2"), 7), d.row.text("stredisko"), ctx.strtopc.structo(), "");
-        k2.v343 = ItemVatCode(ctx, item);
-        k2.dal = amount;
-        ctx.lines.add(k2);
+        JournalLine customer = l, revenue = l;
+        customer.ucet = customerAccount(ctx, d);
+        revenue.ucet =
+            ExpandAccount(LeftText(work.text("analucet2"), 7), d.row.text("stredisko"), ctx.strtopc.structo(), "");
+        revenue.v343 = ItemVatCode(ctx, item);
+        WriteCustomerPair(ctx, customer, revenue, amount);
     }
 }
 

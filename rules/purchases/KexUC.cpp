@@ -2,7 +2,7 @@
 // credit per item, the VAT credits and the receipt's rounding difference. A receipt has no
 // open-item record. For the target system SBK the receipt is only marked as posted.
 #include "core/Values.h"
-#include "rules/sales/SalesPosting.h"
+#include "rules/sales/CustomerSide.h"
 
 namespace kex {
 namespace {
@@ -13,19 +13,14 @@ public:
 
     void writeRounding();
     void writeItem(const db::Row& item, const SalesLookups& lookups);
-    void writeVatPair(const char* vatColumn, const char* baseColumn, const std::string& account,
-                      const std::string& code, int rate);
+    void writeVat();
     void writeSummary();
 
 private:
-    std::string customerAccount() const
-    {
-        return ExpandAccount(m_s.A311uc, m_d.row.text("stredisko"), m_ctx.strtopc.structo(), "");
-    }
+    std::string customerAccount() const { return ReceiptCustomerAccount(m_ctx, m_d); }
     std::string revenueAccount(const db::Row& item) const;
     JournalLine line(const db::Row* item) const;
-    // The customer's debit, or with sou311321 its share of the one summary line.
-    void writeCustomer(const db::Row* item, long double amount, bool withRefs);
+    JournalLine lineWithRefs(const db::Row* item) const;
 
     RuleContext& m_ctx;
     const Settings& m_s;
@@ -55,17 +50,11 @@ JournalLine ReceiptPosting::line(const db::Row* item) const
     return l;
 }
 
-void ReceiptPosting::writeCustomer(const db::Row* item, long double amount, bool withRefs)
+JournalLine ReceiptPosting::lineWithRefs(const db::Row* item) const
 {
-    if (m_s.sou311321) {
-        m_st.SumBase += amount;
-        return;
-    }
-    JournalLine c = line(item);
-    if (withRefs) c.pdoklad = CreditNoteRefs(m_d.row);
-    c.ucet = customerAccount();
-    c.md = amount;
-    m_ctx.lines.add(c);
+    JournalLine l = line(item);
+    l.pdoklad = CreditNoteRefs(m_d.row);
+    return l;
 }
 
 // The receipt's rounding difference as stored on the delivery, on the last item.
@@ -73,12 +62,7 @@ void ReceiptPosting::writeRounding()
 {
     m_st.LineAmount = m_d.row.asFloat("zaokrouhle");
     if (m_st.LineAmount == 0) return;
-    const db::Row* last = m_d.last();
-    writeCustomer(last, m_st.LineAmount, false);
-    JournalLine r2 = line(last);
-    r2.ucet = m_s.A548VN;
-    r2.dal = m_st.LineAmount;
-    m_ctx.lines.add(r2);
+    WriteRoundingPair(m_ctx, line(m_d.last()), customerAccount(), m_st.LineAmount);
 }
 
 void ReceiptPosting::writeItem(const db::Row& item, const SalesLookups& lookups)
@@ -88,43 +72,23 @@ void ReceiptPosting::writeItem(const db::Row& item, const SalesLookups& lookups)
     KexPraceZkalkulace(m_ctx, m_d, item, lookups);
     // The goods amount net of the work charged separately; not rounded again.
     m_st.LineAmount = RoundTo(2, item.asFloat("pc") * item.asFloat("hmotnostvn")) - m_st.LineAmount;
-    writeCustomer(&item, m_st.LineAmount, true);
-    JournalLine c2 = line(&item);
-    c2.pdoklad = CreditNoteRefs(m_d.row);
-    c2.ucet = revenueAccount(item);
-    c2.v343 = ItemVatCode(m_ctx, item);
-    c2.stredisko = RevenueCentre(m_ctx, item);
-    if (!item.text("storzalohy").empty()) c2.symbol = item.text("storzalohy");
-    c2.dal = m_st.LineAmount;
-    m_ctx.lines.add(c2);
+    JournalLine customer = lineWithRefs(&item), revenue = lineWithRefs(&item);
+    customer.ucet = customerAccount();
+    revenue.ucet = revenueAccount(item);
+    revenue.v343 = ItemVatCode(m_ctx, item);
+    revenue.stredisko = RevenueCentre(m_ctx, item);
+    if (!item.text("storzalohy").empty()) revenue.symbol = item.text("storzalohy");
+    WriteCustomerPair(m_ctx, customer, revenue, m_st.LineAmount);
 }
 
-void ReceiptPosting::writeVatPair(const char* vatColumn, const char* baseColumn, const std::string& account,
-                                  const std::string& code, int rate)
+void ReceiptPosting::writeVat()
 {
-    m_st.LineAmount = m_d.row.asFloat(vatColumn);
-    if (m_st.LineAmount == 0) return;
-    const db::Row* first = m_d.first();
-    writeCustomer(first, m_st.LineAmount, true);
-    JournalLine vat = line(first);
-    vat.pdoklad = CreditNoteRefs(m_d.row);
-    vat.ucet = account;
-    vat.v343 = m_s.TypUcto == "Horry" ? code : "";
-    vat.zaklad = VatBaseText(rate, m_d.row, baseColumn);
-    vat.dal = m_st.LineAmount;
-    m_ctx.lines.add(vat);
+    for (const VatRate& rate : SalesVatRates(m_ctx))
+        WriteVatPair(m_ctx, m_d.row, lineWithRefs(m_d.first()), customerAccount(), rate);
 }
 
-void ReceiptPosting::writeSummary()
-{
-    if (!m_s.sou311321 || m_st.SumBase == 0) return;
-    const db::Row* first = m_d.first();
-    JournalLine t = line(first);
-    t.pdoklad = CreditNoteRefs(m_d.row);
-    t.ucet = customerAccount();
-    t.md = m_st.SumBase;
-    m_ctx.lines.add(t);
-}
+// With sou311321 the customer's side of the receipt is one line.
+void ReceiptPosting::writeSummary() { WriteCustomerSummary(m_ctx, lineWithRefs(m_d.first()), customerAccount(), 0); }
 
 } // namespace
 
@@ -142,8 +106,7 @@ void KexUC(RuleContext& ctx, const SalesDelivery& d, const SalesLookups& lookups
     posting.writeRounding();
     for (const db::Row& item : d.items) posting.writeItem(item, lookups);
     ctx.strtopc.locate(FieldText(first, "stredisko"));
-    posting.writeVatPair("dan5", "zaklad_5", ctx.settings.A343nVN, ctx.settings.KODnVN, st.VatRateReduced);
-    posting.writeVatPair("dan23", "zaklad_23", ctx.settings.A343vVN, ctx.settings.KODvVN, st.VatRateStandard);
+    posting.writeVat();
     posting.writeSummary();
 }
 

@@ -21,12 +21,17 @@ void KexVL(RuleContext& ctx, const db::Row& receipt, const std::vector<db::Row>&
     const Settings& s = ctx.settings;
     SessionState& st = ctx.state;
     ctx.lines.flush();
+    // clang-format off
     db::Result partnerResult = ctx.db.query("select dealer,banka,zvla_dispo,bank_ucet,analucet2 from adresar\n"
                                             " where ico = " + TextLiteral(receipt.text("ico")));
-    db::Result headerResult = ctx.db.query("select * from fakt\n where cfakt = " + TextLiteral(receipt.text("cislofakt")));
+    // clang-format on
+    db::Result headerResult =
+        ctx.db.query("select * from fakt\n where cfakt = " + TextLiteral(receipt.text("cislofakt")));
     // A missing partner or header reads as empty fields and zero amounts and dates.
     auto field = [](const db::Result& r, const char* column) { return r.empty() ? std::string() : r[0].text(column); };
-    auto amount = [&](const char* column) { return headerResult.empty() ? 0.0 : headerAmount(headerResult[0], column); };
+    auto amount = [&](const char* column) {
+        return headerResult.empty() ? 0.0 : headerAmount(headerResult[0], column);
+    };
     auto date = [&](const char* column) { return headerResult.empty() ? ZeroDate() : headerResult[0].asDate(column); };
 
     st.CurrentDenik = field(headerResult, "rada");
@@ -40,9 +45,7 @@ void KexVL(RuleContext& ctx, const db::Row& receipt, const std::vector<db::Row>&
     const std::string symbol = abraNumbers ? receipt.text("cisdododav") : receipt.text("cislofakt");
     const std::string centre = receipt.text("stredisko");
     const std::string structo = ctx.strtopc.structo();
-    auto vatCode = [&](const db::Row& item) {
-        return item.asInt("dan") == st.VatRateReduced ? s.KODnVL : s.KODvVL;
-    };
+    auto vatCode = [&](const db::Row& item) { return item.asInt("dan") == st.VatRateReduced ? s.KODnVL : s.KODvVL; };
     auto itemSymbol = [&](const db::Row& item) {
         std::string advance = item.text("storzalohy");
         return advance.empty() ? symbol : advance;
@@ -83,24 +86,9 @@ void KexVL(RuleContext& ctx, const db::Row& receipt, const std::vector<db::Row>&
 
     // The values every line shares; `item` names the item whose text and code the line carries.
     auto base = [&](const db::Row* item) {
-        JournalLine l;
-        l.mesic = st.PostingMonth;
-        l.rok = st.PostingYear;
+        JournalLine l = ReceiptLine(ctx, receipt, item);
         l.doklad = doklad;
-        l.denik = st.CurrentDenik;
-        l.stredisko = structo;
-        l.dealer = receipt.text("dealer");
         l.symbol = symbol;
-        if (item) {
-            l.text = item->text("nazevosiva");
-            l.nomenkla = item->text("nomenkla");
-        }
-        l.datzdp = receipt.asDate("datum");
-        l.ico = receipt.text("ico");
-        l.nazevpodni = receipt.text("nazevpodni");
-        l.kodpar = receipt.text("kodpar");
-        l.datspl = st.CurrentDocDate;
-        l.pestitel = receipt.text("mkodpar");
         return l;
     };
     const db::Row* first = items.empty() ? nullptr : &items.front();

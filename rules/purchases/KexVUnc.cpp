@@ -8,8 +8,8 @@ namespace kex {
 
 void KexVUnc(RuleContext& ctx)
 {
-    PostStockAtPurchasePrice(ctx, StockTab{kServiceDeliveries, &SessionState::PostedIdsVUnc,
-                                           [](const db::Row&) { return "Vu"; }, false});
+    PostStockAtPurchasePrice(
+        ctx, StockTab{kServiceDeliveries, &SessionState::PostedIdsVUnc, [](const db::Row&) { return "Vu"; }, false});
 }
 
 } // namespace kex

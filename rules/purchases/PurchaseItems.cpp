@@ -10,6 +10,7 @@ GroupedRows ReadPurchaseItems(RuleContext& ctx)
     // "where pvrad.cislodokla = <number>" matches them: its comparison ignores letter case and
     // trailing blanks, so an item stored as "p80 " belongs to receipt "P80". Grouping by the
     // receipt's row id keeps that match instead of comparing the numbers' texts here.
+    // clang-format off
     std::string sql = "select pvrad.*,cenik.analucet1,skarta.vlast_vyro,pv.id as pv_id from pv\n"
                       " JOIN pvrad\n"
                       " ON (pvrad.cislodokla=pv.cislodokla)\n"
@@ -21,7 +22,31 @@ GroupedRows ReadPurchaseItems(RuleContext& ctx)
                       " and pvrad.stredisko=skarta.stredisko)\n"
                       " where pv.id in (" + keys + ")\n"
                       " order by pv.id, pvrad.id";
+    // clang-format on
     return GroupedRows(ctx.db.query(sql), "pv_id");
+}
+
+JournalLine ReceiptLine(const RuleContext& ctx, const db::Row& receipt, const db::Row* item)
+{
+    const SessionState& st = ctx.state;
+    JournalLine l;
+    l.mesic = st.PostingMonth;
+    l.rok = st.PostingYear;
+    l.doklad = receipt.text("cislodokla");
+    l.denik = st.CurrentDenik;
+    l.stredisko = ctx.strtopc.structo();
+    l.dealer = receipt.text("dealer");
+    if (item) {
+        l.text = item->text("nazevosiva");
+        l.nomenkla = item->text("nomenkla");
+    }
+    l.datzdp = receipt.asDate("datum");
+    l.ico = receipt.text("ico");
+    l.nazevpodni = receipt.text("nazevpodni");
+    l.kodpar = receipt.text("kodpar");
+    l.datspl = st.CurrentDocDate;
+    l.pestitel = receipt.text("mkodpar");
+    return l;
 }
 
 } // namespace kex

@@ -7,6 +7,11 @@ namespace kex {
 
 GroupedRows ReadPurchaseItems(RuleContext& ctx);
 
+// The values every line of a purchase receipt shares: period, receipt number, the current journal
+// code and centre structure, dealer and grower, the receipt's date as the taxable supply, the
+// current due date and, for an item, its text and article.
+JournalLine ReceiptLine(const RuleContext& ctx, const db::Row& receipt, const db::Row* item);
+
 // Posts one receipt that carries an invoice number as the supplier's invoice.
 void KexVL(RuleContext& ctx, const db::Row& receipt, const std::vector<db::Row>& items);
 

@@ -2,10 +2,8 @@
 // deliveries: its open-item record and rounding pair come with the first of them met in the
 // posting, and every delivery adds its own customer, revenue and VAT lines. Advance invoices
 // (series VZ, VZU) write no lines, and a record only with VZdoSalda.
-#include <cmath>
-
 #include "core/Values.h"
-#include "rules/sales/SalesPosting.h"
+#include "rules/sales/CustomerSide.h"
 
 namespace kex {
 namespace {
@@ -32,9 +30,9 @@ private:
     bool swapped(const db::Row& item) const;
     JournalLine line(const db::Row* item) const;
     JournalLine lineWithCurrency(const db::Row* item) const;
+    JournalLine lineWithRefs(const db::Row* item) const;
     void writeAdvanceVat(const db::Row& item, long double foreign);
-    void writeVatPair(const char* vatColumn, const char* baseColumn, const std::string& account,
-                      const std::string& code, int rate);
+    void writeZeroRated();
 
     RuleContext& m_ctx;
     const Settings& m_s;
@@ -49,9 +47,7 @@ private:
 std::string InvoicePosting::customerAccount(const db::Row* item) const
 {
     if (LeftText(m_rada, 2) == "VZ") return ExpandAccount(m_s.A324311, "", "", FieldText(item, "dan"));
-    const std::string own = FieldText(m_d.partner, "analucet1");
-    if (m_s.U311zADR && !own.empty()) return own;
-    return m_export ? m_s.A311ex : m_s.A311;
+    return InvoiceCustomerAccount(m_ctx, m_d, m_export);
 }
 
 std::string InvoicePosting::revenueAccount(const db::Row& item) const
@@ -71,9 +67,8 @@ std::string InvoicePosting::revenueVatCode(const db::Row& item) const
 {
     if (m_s.TypUcto == "UNI") return item.text("dan");
     const long long rate = item.asInt("dan");
-    if (rate == m_st.VatRateReduced) return m_s.KODnVN;
-    if (rate == m_st.VatRateStandard) return m_s.KODvVN;
-    if (!m_export) return m_s.KOD0VN;
+    if (!m_export || rate == m_st.VatRateReduced || rate == m_st.VatRateStandard) return ItemVatCode(m_ctx, item);
+    // An export at any other rate: goods or work, to a VAT payer or not.
     const bool goods = TextLength(item.text("partie")) > 3;
     if (!m_d.row.text("kod_platce").empty()) return goods ? m_s.KODeVN : m_s.KODeVNprace;
     return goods ? m_s.KODe3VN : m_s.KODe3VNprace;
@@ -94,10 +89,16 @@ JournalLine InvoicePosting::line(const db::Row* item) const
     return l;
 }
 
-JournalLine InvoicePosting::lineWithCurrency(const db::Row* item) const
+JournalLine InvoicePosting::lineWithRefs(const db::Row* item) const
 {
     JournalLine l = line(item);
     l.pdoklad = CreditNoteRefs(m_d.row);
+    return l;
+}
+
+JournalLine InvoicePosting::lineWithCurrency(const db::Row* item) const
+{
+    JournalLine l = lineWithRefs(item);
     l.mena = m_d.row.text("mena");
     l.kurz = m_d.row.asFloat("kurz");
     return l;
@@ -105,42 +106,15 @@ JournalLine InvoicePosting::lineWithCurrency(const db::Row* item) const
 
 void InvoicePosting::writeRecord()
 {
-    const db::Row* first = m_d.first();
-    const db::Row* partner = m_d.partner;
-    const bool vzpp = m_rada == "VZPP";
-    OpenItemRecord r;
-    r.mesic = m_st.PostingMonth;
-    r.rok = m_st.PostingYear;
-    r.doklad = m_d.row.text("cislofakt");
+    OpenItemRecord r = InvoiceRecord(m_ctx, m_d, m_invoice);
     r.pdoklad = CreditNoteRefs(m_d.row) + m_d.row.text("storzalohy");
-    r.denik = m_st.CurrentDenik;
-    r.ucet = customerAccount(first);
-    r.stredisko = m_ctx.strtopc.structo();
-    r.symbol = FieldText(m_invoice, "cfakt");
-    r.castka = vzpp ? 0.0 : FieldAmount(m_invoice, "zaok");
-    r.rozdil = FieldAmount(m_invoice, "halere");
-    r.ico = FieldText(m_invoice, "ico");
-    r.kodpar = FieldText(m_invoice, "kodzak");
-    r.dic = FieldText(m_invoice, "dico");
-    r.nazevpodni = FieldText(m_invoice, "odb1");
-    r.sidlo = FieldText(m_invoice, "odb2");
-    r.ulicecislo = FieldText(m_invoice, "odb3");
-    r.psc = FieldText(m_invoice, "odbpsc");
-    r.posta = FieldText(m_invoice, "odb4");
-    r.text = FieldText(first, "nazevosiva");
-    r.datzdp = FieldDate(m_invoice, "plneni");
-    r.datvyst = FieldDate(m_invoice, "vystaveni");
-    r.datspl = FieldDate(m_invoice, "splatnost");
-    r.dan5 = FieldAmount(m_invoice, "suma_dphn");
-    r.dan23 = FieldAmount(m_invoice, "suma_dphv");
+    r.ucet = customerAccount(m_d.first());
+    r.text = FieldText(m_d.first(), "nazevosiva");
     // An advance paid in advance (VZPP) holds its whole total as a zero-rated base to be settled.
-    r.zakl0 = vzpp ? -FieldAmount(m_invoice, "zaok") : FieldAmount(m_invoice, "suma_z0");
-    r.zakl5 = FieldAmount(m_invoice, "suma_zn");
-    r.zakl23 = FieldAmount(m_invoice, "suma_zv");
-    r.dealer = m_d.row.text("dealer").empty() ? FieldText(partner, "dealer") : m_d.row.text("dealer");
-    r.banka = FieldText(partner, "banka");
-    r.zvla_dispo = FieldText(partner, "zvla_dispo");
-    r.bank_ucet = FieldText(partner, "bank_ucet");
+    if (m_rada == "VZPP") {
+        r.castka = 0.0;
+        r.zakl0 = -FieldAmount(m_invoice, "zaok");
+    }
     r.mena = FieldText(m_invoice, "mena");
     r.kurz = FieldAmount(m_invoice, "kurz");
     r.devizy = FieldAmount(m_invoice, "devizy");
@@ -154,19 +128,7 @@ void InvoicePosting::writeRounding()
 {
     m_st.LineAmount = FieldAmount(m_invoice, "halere");
     if (m_st.LineAmount == 0 || advanceSeries()) return;
-    const db::Row* last = m_d.last();
-    if (m_s.sou311321) {
-        m_st.SumBase += m_st.LineAmount;
-    } else {
-        JournalLine r1 = line(last);
-        r1.ucet = customerAccount(last);
-        r1.md = m_st.LineAmount;
-        m_ctx.lines.add(r1);
-    }
-    JournalLine r2 = line(last);
-    r2.ucet = m_s.A548VN;
-    r2.dal = m_st.LineAmount;
-    m_ctx.lines.add(r2);
+    WriteRoundingPair(m_ctx, line(m_d.last()), customerAccount(m_d.last()), m_st.LineAmount);
 }
 
 void InvoicePosting::writeItem(const db::Row& item, const SalesLookups& lookups)
@@ -232,70 +194,41 @@ void InvoicePosting::writeAdvanceVat(const db::Row& item, long double foreign)
     m_ctx.lines.add(a2);
 }
 
-void InvoicePosting::writeVatPair(const char* vatColumn, const char* baseColumn, const std::string& account,
-                                  const std::string& code, int rate)
-{
-    m_st.LineAmount = m_d.row.asFloat(vatColumn);
-    if (m_st.LineAmount == 0) return;
-    // Without an exchange rate the VAT has no foreign amount; it counts as 0 rather than infinity.
-    const double kurz = m_d.row.asFloat("kurz");
-    const long double foreign = kurz == 0 ? 0.0L : m_st.LineAmount / kurz;
-    const db::Row* first = m_d.first();
-    if (m_s.sou311321) {
-        m_st.SumBase += m_st.LineAmount;
-        m_st.SumForeign += foreign;
-    } else {
-        JournalLine customer = line(first);
-        customer.pdoklad = CreditNoteRefs(m_d.row);
-        customer.ucet = customerAccount(first);
-        customer.md = m_st.LineAmount;
-        m_ctx.lines.add(customer);
-    }
-    JournalLine vat = line(first);
-    vat.pdoklad = CreditNoteRefs(m_d.row);
-    vat.ucet = account;
-    vat.v343 = m_s.TypUcto == "Horry" ? code : "";
-    vat.zaklad = VatBaseText(rate, m_d.row, baseColumn);
-    vat.dal = m_st.LineAmount;
-    m_ctx.lines.add(vat);
-}
-
-// VAT by rate, then the zero-rated base as a pair of zero amounts that carries the base.
+// VAT by rate, then the zero-rated base.
 void InvoicePosting::writeVat()
 {
-    writeVatPair("dan5", "zaklad_5", m_s.A343nVN, m_s.KODnVN, m_st.VatRateReduced);
-    writeVatPair("dan23", "zaklad_23", m_s.A343vVN, m_s.KODvVN, m_st.VatRateStandard);
+    const db::Row* first = m_d.first();
+    for (const VatRate& rate : SalesVatRates(m_ctx)) {
+        if (!WriteVatPair(m_ctx, m_d.row, lineWithRefs(first), customerAccount(first), rate) || !m_s.sou311321)
+            continue;
+        // Without an exchange rate the VAT has no foreign amount; it counts as 0 rather than infinity.
+        const double kurz = m_d.row.asFloat("kurz");
+        m_st.SumForeign += kurz == 0 ? 0.0L : m_st.LineAmount / kurz;
+    }
+    writeZeroRated();
+}
+
+// The zero-rated base: a pair of zero amounts that carries the base.
+void InvoicePosting::writeZeroRated()
+{
     m_st.LineAmount = m_d.row.asFloat("zaklad_0");
     if (m_st.LineAmount == 0) return;
     const db::Row* first = m_d.first();
-    if (!m_s.sou311321) {
-        JournalLine customer = line(first);
-        customer.pdoklad = CreditNoteRefs(m_d.row);
-        customer.ucet = customerAccount(first);
-        m_ctx.lines.add(customer);
-    }
-    JournalLine zero = line(first);
-    zero.pdoklad = CreditNoteRefs(m_d.row);
+    JournalLine customer = lineWithRefs(first), zero = lineWithRefs(first);
+    customer.ucet = customerAccount(first);
     if (!m_export)
         zero.ucet = m_s.A3430VN;
     else
         zero.ucet = m_d.row.text("kod_platce").empty() ? m_s.A343e3VN : m_s.A343eVN;
     zero.zaklad = "00/" + ReplaceChar(m_d.row.text("zaklad_0"), U',', ".");
-    m_ctx.lines.add(zero);
+    WriteCustomerPair(m_ctx, customer, zero, 0);
 }
 
 // With sou311321 the customer's side of the delivery is one line: the rounding, items, work and
 // VAT as debit, the deducted advances as credit.
 void InvoicePosting::writeSummary()
 {
-    if (!m_s.sou311321 || (m_st.SumBase == 0 && m_st.SumForeign == 0 && m_st.SumAdvance == 0)) return;
-    const db::Row* first = m_d.first();
-    JournalLine t = lineWithCurrency(first);
-    t.ucet = customerAccount(first);
-    t.md = m_st.SumBase;
-    t.dal = m_st.SumAdvance;
-    t.md8 = static_cast<double>(m_st.SumForeign);
-    m_ctx.lines.add(t);
+    WriteCustomerSummary(m_ctx, lineWithCurrency(m_d.first()), customerAccount(m_d.first()), m_st.SumForeign);
 }
 
 } // namespace
@@ -309,22 +242,10 @@ void KexFA(RuleContext& ctx, const SalesDelivery& d, SalesLookups& lookups)
     st.SumBase = st.SumForeign = st.SumAdvance = 0;
     InvoicePosting posting(ctx, d, invoice);
 
-    auto recorded = lookups.recorded.find(d.row.text("cislofakt"));
-    if (recorded != lookups.recorded.end()) {
-        st.CurrentDenik = recorded->second.denik;
-        st.CurrentDocDate = recorded->second.datspl;
-    } else {
-        const std::string denik = FieldText(invoice, "denik");
-        st.CurrentDenik = denik.empty() ? FieldText(invoice, "rada") : denik;
-        st.CurrentDocDate = FieldDate(invoice, "splatnost");
-        if (!posting.advanceSeries() || ctx.settings.VZdoSalda) {
-            posting.writeRecord();
-            // A further delivery reads the record back as the working table holds it: a journal
-            // code of two characters.
-            lookups.recorded.emplace(FieldText(invoice, "cfakt"),
-                                     RecordedInvoice{LeftText(st.CurrentDenik, 2), st.CurrentDocDate});
-            posting.writeRounding();
-        }
+    if (ChooseInvoiceJournal(ctx, d, invoice, lookups) && (!posting.advanceSeries() || ctx.settings.VZdoSalda)) {
+        posting.writeRecord();
+        RememberRecord(ctx, invoice, lookups);
+        posting.writeRounding();
     }
     if (posting.advanceSeries()) return;
     for (const db::Row& item : d.items) posting.writeItem(item, lookups);

@@ -4,7 +4,7 @@
 // cleaning, drying and transport amounts and from the treatment items. Advance series are
 // posted like any other invoice here.
 #include "core/Values.h"
-#include "rules/sales/SalesPosting.h"
+#include "rules/sales/CustomerSide.h"
 
 namespace kex {
 namespace {
@@ -28,14 +28,12 @@ public:
     void writeSummary();
 
 private:
-    std::string customerAccount() const;
+    // No advance or export accounts for services.
+    std::string customerAccount() const { return InvoiceCustomerAccount(m_ctx, m_d, false); }
     std::string vatCode(long long rate) const;
     JournalLine line() const;
     // The customer's debit (with sou311321 its share of the summary line) and the revenue credit.
-    void writeRevenue(long double amount, const std::string& account, const std::string& v343,
-                      const std::string& text);
-    void writeVatPair(const char* vatColumn, const char* baseColumn, const std::string& account,
-                      const std::string& code, int rate);
+    void writeRevenue(long double amount, const std::string& account, const std::string& v343, const std::string& text);
 
     RuleContext& m_ctx;
     const Settings& m_s;
@@ -43,14 +41,6 @@ private:
     const SalesDelivery& m_d;
     const db::Row* m_invoice;
 };
-
-// No advance or export accounts for services: the partner's own account or A311.
-std::string ServiceInvoicePosting::customerAccount() const
-{
-    const std::string own = FieldText(m_d.partner, "analucet1");
-    if (m_s.U311zADR && !own.empty()) return own;
-    return m_s.A311;
-}
 
 // A service at the reduced rate takes the reduced code; every other rate, 0 included, the standard one.
 std::string ServiceInvoicePosting::vatCode(long long rate) const
@@ -61,18 +51,10 @@ std::string ServiceInvoicePosting::vatCode(long long rate) const
 JournalLine ServiceInvoicePosting::line() const
 {
     const db::Row& doc = m_d.row;
-    JournalLine l;
-    l.mesic = m_st.PostingMonth;
-    l.rok = m_st.PostingYear;
-    l.doklad = doc.text("cislodokla");
-    l.denik = m_st.CurrentDenik;
-    l.stredisko = m_ctx.strtopc.structo();
+    JournalLine l = DocumentLine(m_ctx, doc);
     l.symbol = doc.text("cislofakt");
     l.text = doc.text("partie");
     l.datzdp = doc.asDate("datumvu");
-    l.ico = doc.text("ico");
-    l.nazevpodni = doc.text("nazevpodni");
-    l.kodpar = doc.text("kodpar");
     l.nomenkla = doc.text("nomenkla");
     l.datspl = m_st.CurrentDocDate;
     return l;
@@ -80,40 +62,11 @@ JournalLine ServiceInvoicePosting::line() const
 
 void ServiceInvoicePosting::writeRecord()
 {
-    const db::Row& doc = m_d.row;
-    const db::Row* partner = m_d.partner;
-    OpenItemRecord r;
-    r.mesic = m_st.PostingMonth;
-    r.rok = m_st.PostingYear;
-    r.doklad = doc.text("cislofakt");
-    r.denik = m_st.CurrentDenik;
+    // The centre structure is the document's, made current by KexVU: a service invoice is kept
+    // where the seed was processed.
+    OpenItemRecord r = InvoiceRecord(m_ctx, m_d, m_invoice);
     r.ucet = customerAccount();
-    // The document's centre: a service invoice is kept where the seed was processed.
-    r.stredisko = m_ctx.strtopc.structo();
-    r.symbol = FieldText(m_invoice, "cfakt");
-    r.castka = FieldAmount(m_invoice, "zaok");
-    r.rozdil = FieldAmount(m_invoice, "halere");
-    r.ico = FieldText(m_invoice, "ico");
-    r.kodpar = FieldText(m_invoice, "kodzak");
-    r.dic = FieldText(m_invoice, "dico");
-    r.nazevpodni = FieldText(m_invoice, "odb1");
-    r.sidlo = FieldText(m_invoice, "odb2");
-    r.ulicecislo = FieldText(m_invoice, "odb3");
-    r.psc = FieldText(m_invoice, "odbpsc");
-    r.posta = FieldText(m_invoice, "odb4");
-    r.text = "Čištění osiva " + doc.text("partie");
-    r.datzdp = FieldDate(m_invoice, "plneni");
-    r.datvyst = FieldDate(m_invoice, "vystaveni");
-    r.datspl = FieldDate(m_invoice, "splatnost");
-    r.dan5 = FieldAmount(m_invoice, "suma_dphn");
-    r.dan23 = FieldAmount(m_invoice, "suma_dphv");
-    r.zakl0 = FieldAmount(m_invoice, "suma_z0");
-    r.zakl5 = FieldAmount(m_invoice, "suma_zn");
-    r.zakl23 = FieldAmount(m_invoice, "suma_zv");
-    r.dealer = doc.text("dealer").empty() ? FieldText(partner, "dealer") : doc.text("dealer");
-    r.banka = FieldText(partner, "banka");
-    r.zvla_dispo = FieldText(partner, "zvla_dispo");
-    r.bank_ucet = FieldText(partner, "bank_ucet");
+    r.text = "Čištění osiva " + m_d.row.text("partie");
     m_ctx.lines.add(r);
 }
 
@@ -122,18 +75,7 @@ void ServiceInvoicePosting::writeRounding()
 {
     m_st.LineAmount = FieldAmount(m_invoice, "halere");
     if (m_st.LineAmount == 0) return;
-    if (m_s.sou311321) {
-        m_st.SumBase += m_st.LineAmount;
-    } else {
-        JournalLine r1 = line();
-        r1.ucet = customerAccount();
-        r1.md = m_st.LineAmount;
-        m_ctx.lines.add(r1);
-    }
-    JournalLine r2 = line();
-    r2.ucet = m_s.A548VN;
-    r2.dal = m_st.LineAmount;
-    m_ctx.lines.add(r2);
+    WriteRoundingPair(m_ctx, line(), customerAccount(), m_st.LineAmount);
 }
 
 void ServiceInvoicePosting::writeRevenue(long double amount, const std::string& account, const std::string& v343,
@@ -141,21 +83,12 @@ void ServiceInvoicePosting::writeRevenue(long double amount, const std::string& 
 {
     m_st.LineAmount = amount;
     if (amount == 0) return;
-    JournalLine l = line();
-    l.text = text;
-    if (m_s.sou311321) {
-        m_st.SumBase += amount;
-    } else {
-        JournalLine c1 = l;
-        c1.ucet = customerAccount();
-        c1.md = amount;
-        m_ctx.lines.add(c1);
-    }
-    JournalLine c2 = l;
-    c2.ucet = account;
-    c2.v343 = v343;
-    c2.dal = amount;
-    m_ctx.lines.add(c2);
+    JournalLine customer = line(), revenue = line();
+    customer.text = revenue.text = text;
+    customer.ucet = customerAccount();
+    revenue.ucet = account;
+    revenue.v343 = v343;
+    WriteCustomerPair(m_ctx, customer, revenue, amount);
 }
 
 // Cleaning, drying and transport, each with its own amount and VAT rate on the header.
@@ -176,8 +109,8 @@ void ServiceInvoicePosting::writeTreatment()
     if (m_s.U602morZcenikuA5) {
         for (const db::Row& item : m_d.items) {
             const double amount = RoundTo(2, item.asFloat("pc") * item.asFloat("hmotnostvu"));
-            const std::string account = ExpandAccount(LeftText(item.text("analucet5"), 7), item.text("stredisko"),
-                                                      m_ctx.strtopc.structo(), "");
+            const std::string account =
+                ExpandAccount(LeftText(item.text("analucet5"), 7), item.text("stredisko"), m_ctx.strtopc.structo(), "");
             writeRevenue(amount, account, code, item.text("nazevosiva"));
         }
         return;
@@ -192,43 +125,15 @@ void ServiceInvoicePosting::writeTreatment()
     writeRevenue(agents, m_s.A604VUmoridla, code, partie);
 }
 
-void ServiceInvoicePosting::writeVatPair(const char* vatColumn, const char* baseColumn, const std::string& account,
-                                         const std::string& code, int rate)
-{
-    m_st.LineAmount = m_d.row.asFloat(vatColumn);
-    if (m_st.LineAmount == 0) return;
-    if (m_s.sou311321) {
-        m_st.SumBase += m_st.LineAmount;
-    } else {
-        JournalLine customer = line();
-        customer.ucet = customerAccount();
-        customer.md = m_st.LineAmount;
-        m_ctx.lines.add(customer);
-    }
-    JournalLine vat = line();
-    vat.ucet = account;
-    vat.v343 = m_s.TypUcto == "Horry" ? code : "";
-    vat.zaklad = VatBaseText(rate, m_d.row, baseColumn);
-    vat.dal = m_st.LineAmount;
-    m_ctx.lines.add(vat);
-}
-
 // VAT at the reduced and the standard rate; services have no zero-rated line.
 void ServiceInvoicePosting::writeVat()
 {
-    writeVatPair("dan5", "zaklad_5", m_s.A343nVU, m_s.KODnVU, m_st.VatRateReduced);
-    writeVatPair("dan23", "zaklad_23", m_s.A343vVU, m_s.KODvVU, m_st.VatRateStandard);
+    for (const VatRate& rate : ServiceVatRates(m_ctx)) WriteVatPair(m_ctx, m_d.row, line(), customerAccount(), rate);
 }
 
-// With sou311321 the customer's side of the document is one line.
-void ServiceInvoicePosting::writeSummary()
-{
-    if (!m_s.sou311321 || m_st.SumBase == 0) return;
-    JournalLine t = line();
-    t.ucet = customerAccount();
-    t.md = m_st.SumBase;
-    m_ctx.lines.add(t);
-}
+// With sou311321 the customer's side of the document is one line. Services deduct no advances and
+// have no foreign amounts.
+void ServiceInvoicePosting::writeSummary() { WriteCustomerSummary(m_ctx, line(), customerAccount(), 0); }
 
 } // namespace
 
@@ -240,19 +145,9 @@ void KexFAvu(RuleContext& ctx, const SalesDelivery& d, SalesLookups& lookups)
     const db::Row* invoice = lookups.invoice(d.row.text("cislofakt"));
     ServiceInvoicePosting posting(ctx, d, invoice);
 
-    auto recorded = lookups.recorded.find(d.row.text("cislofakt"));
-    if (recorded != lookups.recorded.end()) {
-        st.CurrentDenik = recorded->second.denik;
-        st.CurrentDocDate = recorded->second.datspl;
-    } else {
-        const std::string denik = FieldText(invoice, "denik");
-        st.CurrentDenik = denik.empty() ? FieldText(invoice, "rada") : denik;
-        st.CurrentDocDate = FieldDate(invoice, "splatnost");
+    if (ChooseInvoiceJournal(ctx, d, invoice, lookups)) {
         posting.writeRecord();
-        // A further document reads the record back as the working table holds it: a journal
-        // code of two characters.
-        lookups.recorded.emplace(FieldText(invoice, "cfakt"),
-                                 RecordedInvoice{LeftText(st.CurrentDenik, 2), st.CurrentDocDate});
+        RememberRecord(ctx, invoice, lookups);
         posting.writeRounding();
     }
     posting.writeServices();

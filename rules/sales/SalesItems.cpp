@@ -32,10 +32,12 @@ void readProduction(RuleContext& ctx, const GroupedRows& items, SalesLookups& ou
             if (item.asInt("lomeni") > 59) lots.insert(item.text("partiecela"));
     }
     if (lots.empty()) return;
+    // clang-format off
     db::Result made = ctx.db.query("select id,cislodokla,mnozstvi,partiecela,lomeni from pv9\n"
                                    " where partiecela in (" + inList(lots) + ")\n"
                                    " and pohyb = \"9\"\n"
                                    " order by id");
+    // clang-format on
     std::set<std::string> numbers;
     for (db::Row row : made) {
         auto key = std::make_pair(row.text("partiecela"), row.asInt("lomeni"));
@@ -43,6 +45,7 @@ void readProduction(RuleContext& ctx, const GroupedRows& items, SalesLookups& ou
             numbers.insert(row.text("cislodokla"));
     }
     if (numbers.empty()) return;
+    // clang-format off
     out.work = GroupedRows(ctx.db.query("select pv9.cislodokla as kalkulace,pv9.partie,pv9.mnozstvi,cenik.analucet2,"
                                         "cenik.pc,cenik.nazevosiva,cenik.nomenkla from pv9\n"
                                         " LEFT JOIN cenik\n"
@@ -52,6 +55,7 @@ void readProduction(RuleContext& ctx, const GroupedRows& items, SalesLookups& ou
                                         " and pv9.pohyb = \"3\"\n"
                                         " order by pv9.cislodokla, pv9.id, cenik.id"),
                            "kalkulace");
+    // clang-format on
 }
 
 } // namespace
@@ -67,17 +71,20 @@ SalesLookups ReadInvoiceLookups(RuleContext& ctx)
         partners.insert(delivery.text("ico"));
     }
     if (!invoices.empty()) {
-        out.invoices = firstByKey(ctx.db.query("select * from fakt\n where cfakt in (" + inList(invoices) + ")"), "cfakt");
+        out.invoices =
+            firstByKey(ctx.db.query("select * from fakt\n where cfakt in (" + inList(invoices) + ")"), "cfakt");
         // Records of these invoices that earlier tabs of the session already wrote.
         ctx.lines.flush();
-        for (db::Row row : ctx.db.query("select symbol,denik,datspl from kexcfatmp\n where symbol in ("
-                                        + inList(invoices) + ")"))
+        for (db::Row row :
+             ctx.db.query("select symbol,denik,datspl from kexcfatmp\n where symbol in (" + inList(invoices) + ")"))
             out.recorded.emplace(row.text("symbol"), RecordedInvoice{row.text("denik"), row.asDate("datspl")});
     }
     if (!partners.empty())
+        // clang-format off
         out.partners = firstByKey(ctx.db.query("select ico,dealer,banka,zvla_dispo,bank_ucet,analucet1 from adresar\n"
                                                " where ico in (" + inList(partners) + ")\n order by id"),
                                   "ico");
+    // clang-format on
     return out;
 }
 

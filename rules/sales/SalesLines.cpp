@@ -4,36 +4,33 @@
 
 namespace kex {
 
-std::string FieldText(const db::Row* row, std::string_view column)
-{
-    return row ? row->text(column) : std::string();
-}
+std::string FieldText(const db::Row* row, std::string_view column) { return row ? row->text(column) : std::string(); }
 
-double FieldAmount(const db::Row* row, std::string_view column)
-{
-    return row ? row->asFloat(column) : 0.0;
-}
+double FieldAmount(const db::Row* row, std::string_view column) { return row ? row->asFloat(column) : 0.0; }
 
-DateTime FieldDate(const db::Row* row, std::string_view column)
-{
-    return row ? row->asDate(column) : ZeroDate();
-}
+DateTime FieldDate(const db::Row* row, std::string_view column) { return row ? row->asDate(column) : ZeroDate(); }
 
-JournalLine SalesLine(const RuleContext& ctx, const SalesDelivery& d, const db::Row* item)
+JournalLine DocumentLine(const RuleContext& ctx, const db::Row& document)
 {
     JournalLine l;
     l.mesic = ctx.state.PostingMonth;
     l.rok = ctx.state.PostingYear;
-    l.doklad = d.row.text("cislodokla");
+    l.doklad = document.text("cislodokla");
     l.denik = ctx.state.CurrentDenik;
     l.stredisko = ctx.strtopc.structo();
+    l.ico = document.text("ico");
+    l.nazevpodni = document.text("nazevpodni");
+    l.kodpar = document.text("kodpar");
+    return l;
+}
+
+JournalLine SalesLine(const RuleContext& ctx, const SalesDelivery& d, const db::Row* item)
+{
+    JournalLine l = DocumentLine(ctx, d.row);
     l.dealer = FieldText(item, "dealer");
     l.text = FieldText(item, "nazevosiva");
     l.nomenkla = FieldText(item, "nomenkla");
     l.datzdp = d.row.asDate("datumvn1");
-    l.ico = d.row.text("ico");
-    l.nazevpodni = d.row.text("nazevpodni");
-    l.kodpar = d.row.text("kodpar");
     return l;
 }
 

@@ -70,6 +70,10 @@ std::string FieldText(const db::Row* row, std::string_view column);
 double FieldAmount(const db::Row* row, std::string_view column);
 DateTime FieldDate(const db::Row* row, std::string_view column);
 
+// The values every line of a delivery or service shares: period, document number, the current
+// journal code, the current centre structure and the partner.
+JournalLine DocumentLine(const RuleContext& ctx, const db::Row& document);
+
 // The values every line of a delivery shares: period, delivery number, the current journal
 // code, the current centre structure, the item's dealer, name and article, the partner and the
 // date of the taxable supply.

@@ -34,6 +34,7 @@ GroupedRows ReadDocumentItems(RuleContext& ctx, const DocumentKind& kind)
     const std::string keys = ctx.selectedKeysLiteral("id");
     if (keys.empty()) return {};
     const std::string h = kind.headerTable, i = kind.itemTable;
+    // clang-format off
     return GroupedRows(ctx.db.query("select " + i + ".*,cenik.analucet1,cenik.analucet2 as analucet2_1,cenik.analucet3,"
                                     "cenik.analucet5,cenik.analucet6,skarta.vlast_vyro," + h + ".id as document_id from " + h + "\n"
                                     " JOIN " + i + "\n"
@@ -47,6 +48,7 @@ GroupedRows ReadDocumentItems(RuleContext& ctx, const DocumentKind& kind)
                                     " where " + h + ".id in (" + keys + ")\n"
                                     " order by " + h + ".id, " + i + ".id"),
                        "document_id");
+    // clang-format on
 }
 
 bool StockSideComplete(const std::vector<db::Row>& items)
@@ -61,13 +63,7 @@ bool StockSidePosted(const db::Row& document) { return DateYYYYMMDD(document.asD
 void WriteStockPair(RuleContext& ctx, const DocumentKind& kind, const db::Row& document, const db::Row& item,
                     long double amount, std::string_view templateCentre, const DateTime& datzdp)
 {
-    const SessionState& st = ctx.state;
-    JournalLine line;
-    line.mesic = st.PostingMonth;
-    line.rok = st.PostingYear;
-    line.doklad = document.text("cislodokla");
-    line.denik = st.CurrentDenik;
-    line.stredisko = ctx.strtopc.structo();
+    JournalLine line = DocumentLine(ctx, document);
     line.symbol = document.text("cislofakt");
     if (kind.dealers) {
         line.dealer = item.text("dealer");
@@ -75,11 +71,8 @@ void WriteStockPair(RuleContext& ctx, const DocumentKind& kind, const db::Row& d
     }
     line.text = item.text("nazevosiva");
     line.datzdp = datzdp;
-    line.ico = document.text("ico");
-    line.nazevpodni = document.text("nazevpodni");
-    line.kodpar = document.text("kodpar");
     line.nomenkla = item.text("nomenkla");
-    line.datspl = st.CurrentDocDate;
+    line.datspl = ctx.state.CurrentDocDate;
 
     JournalLine stock = line;
     stock.ucet = stockAccount(ctx, item, templateCentre);

@@ -15,9 +15,6 @@ using namespace kex::test;
 
 namespace {
 
-constexpr Side Md = Side::Md;
-constexpr Side Dal = Side::Dal;
-
 // When the invoice sides of these documents were posted.
 const char* const kInvoicePosted = "2013-04-12 09:00:00";
 

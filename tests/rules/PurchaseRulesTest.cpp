@@ -4,31 +4,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "core/Period.h"
-#include "core/PostingSession.h"
 #include "core/Tabs.h"
-#include "core/Values.h"
-#include "core/Workstation.h"
-#include "support/FakePrompter.h"
-#include "support/Fixtures.h"
-#include "support/TestDatabase.h"
+#include "support/LineTable.h"
+#include "support/RulesFixture.h"
 
 using namespace kex;
+using test::Cells;
+using test::Columns;
+using test::Dal;
+using test::Md;
+using test::RecordMatches;
+using test::Side;
 
 namespace {
 
 // ---- What the tables are written in -------------------------------------------------------------
 
-enum class Side { Md, Dal };
-constexpr Side Md = Side::Md;
-constexpr Side Dal = Side::Dal;
 
 // An article as the items carry it; its name is the text of the item's lines.
 struct Article {
@@ -72,61 +67,17 @@ struct Shared {
 
 // ---- Comparison with a readable diff ------------------------------------------------------------
 
-using Cells = std::vector<std::string>;
-
 const Cells kLineColumns = {"ucet", "md", "dal", "stredisko", "v343", "symbol", "doklad", "denik", "nomenkla",
                             "text", "zaklad", "datzdp", "datspl", "ico", "nazevpodni", "kodpar", "dealer",
                             "pestitel", "mesic", "rok"};
 
-// Amounts are shown with every digit that tells two doubles apart, so equal texts are equal values.
-std::string amountText(double value) { return test::ExactNumberText(value); }
-
 Cells cellsOf(const Line& l, const Shared& s)
 {
-    return {l.ucet, amountText(l.side == Md ? l.amount : 0), amountText(l.side == Dal ? l.amount : 0), l.stredisko,
-            l.v343, l.symbol, l.doklad, s.denik, l.item.nomenkla, l.item.name, l.zaklad, s.datzdp, s.datspl, l.ico,
-            kGrowerName, kGrowerCode, kDealer, kGrowerNumber, "04", "2006"};
-}
-
-Cells cellsOf(const db::Row& r)
-{
-    Cells c;
-    for (const auto& column : kLineColumns)
-        c.push_back(column == "md" || column == "dal" ? amountText(r.asFloat(column)) : r.text(column));
-    return c;
-}
-
-std::string padded(const std::string& text, int width)
-{
-    return text + std::string(static_cast<std::size_t>(std::max(0, width - TextLength(text))), ' ');
-}
-
-// Both tables side by side, row by row: "  " for rows that agree, "- " expected, "+ " actual.
-std::string tableDiff(const Cells& header, const std::vector<Cells>& expected, const std::vector<Cells>& actual)
-{
-    std::vector<int> width(header.size(), 0);
-    auto measure = [&](const Cells& row) {
-        for (std::size_t i = 0; i < row.size(); ++i) width[i] = std::max(width[i], TextLength(row[i]));
-    };
-    measure(header);
-    for (const auto& r : expected) measure(r);
-    for (const auto& r : actual) measure(r);
-    auto format = [&](const char* mark, const Cells& row) {
-        std::string out = mark;
-        for (std::size_t i = 0; i < row.size(); ++i) out += (i ? " | " : "") + padded(row[i], width[i]);
-        return out + "\n";
-    };
-    std::string out = format("  ", header);
-    for (std::size_t i = 0; i < std::max(expected.size(), actual.size()); ++i) {
-        bool both = i < expected.size() && i < actual.size();
-        if (both && expected[i] == actual[i]) {
-            out += format("  ", expected[i]);
-            continue;
-        }
-        if (i < expected.size()) out += format("- ", expected[i]);
-        if (i < actual.size()) out += format("+ ", actual[i]);
-    }
-    return out;
+    const std::string md = test::ExactNumberText(l.side == Md ? l.amount : 0);
+    const std::string dal = test::ExactNumberText(l.side == Dal ? l.amount : 0);
+    return {l.ucet,      md,       dal,      l.stredisko, l.v343, l.symbol,    l.doklad,    s.denik, l.item.nomenkla,
+            l.item.name, l.zaklad, s.datzdp, s.datspl,    l.ico,  kGrowerName, kGrowerCode, kDealer, kGrowerNumber,
+            "04",        "2006"};
 }
 
 // The working journal lines in writing order against the table.
@@ -134,23 +85,8 @@ std::string tableDiff(const Cells& header, const std::vector<Cells>& expected, c
 {
     std::vector<Cells> want, got;
     for (const auto& l : expected) want.push_back(cellsOf(l, shared));
-    for (db::Row r : actual) got.push_back(cellsOf(r));
-    if (want == got) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "journal lines differ (- expected, + actual):\n"
-                                         << tableDiff(kLineColumns, want, got);
-}
-
-using Columns = std::vector<std::pair<std::string, std::string>>;
-
-// The named columns of one open-item record.
-::testing::AssertionResult recordMatches(const db::Row& actual, const Columns& expected)
-{
-    std::ostringstream diff;
-    for (const auto& [column, value] : expected)
-        if (actual.text(column) != value)
-            diff << "  " << column << ": expected '" << value << "', actual '" << actual.text(column) << "'\n";
-    if (diff.str().empty()) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "open-item record differs:\n" << diff.str();
+    for (db::Row r : actual) got.push_back(test::RowCells(r, kLineColumns));
+    return test::LinesMatch(kLineColumns, want, got);
 }
 
 // The record of one invoice; the working table keeps no order of its own.
@@ -164,25 +100,17 @@ db::Row recordOf(const db::Result& records, const std::string& invoice)
 
 // ---- The fixture ---------------------------------------------------------------------------------
 
-class PurchaseRulesTest : public ::testing::Test {
+class PurchaseRulesTest : public test::RulesFixture {
 protected:
+    PurchaseRulesTest() : RulesFixture("04", "2006") {}
+
     void SetUp() override
     {
-        if (!db.available()) GTEST_SKIP() << db.reason();
-        fx.emplace(db.sql());
-        dir.writeIni(test::ProgramDir::iniFor(db));
-        ws = std::make_unique<Workstation>(prompter, dir.program());
-        ws->start();
-        fx->centre("43", "07");
-        fx->centre("44", "08");
+        RulesFixture::SetUp();
+        if (IsSkipped()) return;
         fx->centre("20", "02");
         for (const Article* a : {&kOats, &kWheat, &kBarley, &kMaize, &kRape, &kSoy, &kFertiliser, &kSeed})
             fx->article(a->nomenkla, a->analucet1).set("nazevosiva", a->name).add();
-    }
-
-    void setting(const std::string& key, const std::string& value)
-    {
-        db.sql().execute("update keximpl set ucet=" + TextLiteral(value) + " where popis=" + TextLiteral(key));
     }
 
     // A receipt of the grower at centre 43, dated in the period.
@@ -219,11 +147,8 @@ protected:
     // Opens April 2006, selects the receipts and posts the PV tab.
     PostingSession& postPV(const std::vector<std::string>& receipts)
     {
-        PostingSession& s = ws->posting();
-        s.open(ValidatePeriod("04", "2006", "", false));
-        EXPECT_EQ(s.selectByKeys(Tab::PV, receipts), std::vector<std::string>{});
-        s.post(Tab::PV);
-        return s;
+        openPeriod();
+        return selectAndPost(Tab::PV, receipts);
     }
 
     // Receipt P10 with invoice F100: three items of centre 44 (reduced, standard and zero VAT rate,
@@ -258,12 +183,6 @@ protected:
             .set("suma_zv", 100.0)
             .add();
     }
-
-    test::TestDatabase db;
-    test::ProgramDir dir;
-    test::FakePrompter prompter;
-    std::optional<test::Fixtures> fx;
-    std::unique_ptr<Workstation> ws;
 };
 
 // ---- Receipts without an invoice -----------------------------------------------------------------
@@ -449,7 +368,7 @@ TEST_F(PurchaseRulesTest, InvoicedReceiptPostsRecordRoundingSupplierStockAndVatL
         {"zvla_dispo", "0100"},
         {"bank_ucet", "123-456789/0100"},
     };
-    EXPECT_TRUE(recordMatches(records[0], expectedRecord));
+    EXPECT_TRUE(RecordMatches(records[0], expectedRecord));
 }
 
 TEST_F(PurchaseRulesTest, WithSou311321TheSupplierAmountsBecomeOneLastLineUnlessTheySumToZero)
@@ -502,8 +421,8 @@ TEST_F(PurchaseRulesTest, AbraNumbersLinesByInvoiceAndDeliveryNoteWhenTheReceipt
     EXPECT_TRUE(linesMatch(s.workingLines(), {"VL", kReceiptDate, "2006-05-12"}, expected));
     db::Result records = s.workingRecords();
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_TRUE(recordMatches(recordOf(records, "F140"), {{"symbol", "DL40"}}));
-    EXPECT_TRUE(recordMatches(recordOf(records, "F141"), {{"symbol", "F141"}}));
+    EXPECT_TRUE(RecordMatches(recordOf(records, "F140"), {{"symbol", "DL40"}}));
+    EXPECT_TRUE(RecordMatches(recordOf(records, "F141"), {{"symbol", "F141"}}));
 }
 
 TEST_F(PurchaseRulesTest, PremierPassesEveryItemThroughTheAcquisitionAccount)
@@ -568,7 +487,7 @@ TEST_F(PurchaseRulesTest, MissingInvoiceHeaderAndPartnerGiveEmptyCodeZeroDatesAn
         {"banka", ""},
         {"bank_ucet", ""},
     };
-    EXPECT_TRUE(recordMatches(records[0], expectedRecord));
+    EXPECT_TRUE(RecordMatches(records[0], expectedRecord));
 }
 
 // ---- Key list, back button and commit ------------------------------------------------------------

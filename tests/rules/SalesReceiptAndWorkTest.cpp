@@ -12,9 +12,6 @@ using namespace kex::test;
 
 namespace {
 
-constexpr Side Md = Side::Md;
-constexpr Side Dal = Side::Dal;
-
 class SalesReceiptTest : public SalesRulesFixture {};
 class SalesWorkTest : public SalesRulesFixture {};
 

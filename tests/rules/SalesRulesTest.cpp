@@ -3,8 +3,6 @@
 // table of the lines the accountant expects, in writing order.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "core/Period.h"
 #include "core/Tabs.h"
 #include "core/Values.h"
@@ -14,20 +12,6 @@ using namespace kex;
 using namespace kex::test;
 
 namespace {
-
-constexpr Side Md = Side::Md;
-constexpr Side Dal = Side::Dal;
-
-using Columns = std::vector<std::pair<std::string, std::string>>;
-
-void expectRecord(const db::Row& actual, const Columns& expected)
-{
-    std::ostringstream diff;
-    for (const auto& [column, value] : expected)
-        if (actual.text(column) != value)
-            diff << "  " << column << ": expected '" << value << "', actual '" << actual.text(column) << "'\n";
-    if (!diff.str().empty()) ADD_FAILURE() << "open-item record differs:\n" << diff.str();
-}
 
 class SalesInvoiceTest : public SalesRulesFixture {};
 
@@ -82,14 +66,14 @@ TEST_F(SalesInvoiceTest, InvoiceOverTwoDeliveriesHasOneRecordAndOneRoundingPair)
 
     db::Result records = s.workingRecords();
     ASSERT_EQ(records.size(), 1u);
-    expectRecord(records[0], {{"doklad", "F1"},           {"pdoklad", "DB5KZ3"},      {"denik", "DO"},
-                              {"ucet", "311.100"},        {"stredisko", "07"},        {"symbol", "F1"},
-                              {"castka", "2359.6"},       {"rozdil", "-0.4"},         {"ico", kCustomerIco},
-                              {"kodpar", kCustomerCode},  {"dic", "CZ12345678"},      {"nazevpodni", kCustomerName},
-                              {"sidlo", "Úvaly"},         {"text", kWheat.name},      {"datzdp", "2013-04-10"},
-                              {"datvyst", "2013-04-11"},  {"datspl", "2013-04-25"},   {"dan5", "150"},
-                              {"dan23", "210"},           {"zakl5", "1000"},          {"zakl23", "1000"},
-                              {"dealer", "05"},           {"banka", "KB"}});
+    ExpectRecord(records[0], {{"doklad", "F1"},          {"pdoklad", "DB5KZ3"},    {"denik", "DO"},
+                              {"ucet", "311.100"},       {"stredisko", "07"},      {"symbol", "F1"},
+                              {"castka", "2359.6"},      {"rozdil", "-0.4"},       {"ico", kCustomerIco},
+                              {"kodpar", kCustomerCode}, {"dic", "CZ12345678"},    {"nazevpodni", kCustomerName},
+                              {"sidlo", "Úvaly"},        {"text", kWheat.name},    {"datzdp", "2013-04-10"},
+                              {"datvyst", "2013-04-11"}, {"datspl", "2013-04-25"}, {"dan5", "150"},
+                              {"dan23", "210"},          {"zakl5", "1000"},        {"zakl23", "1000"},
+                              {"dealer", "05"},          {"banka", "KB"}});
     const std::string both = std::to_string(idOf("V101")) + "," + std::to_string(idOf("V102"));
     EXPECT_EQ(s.state().PostedIdsFA, both);
     EXPECT_EQ(s.state().PostedIdsVN, both);
@@ -127,7 +111,7 @@ TEST_F(SalesInvoiceTest, AdvanceInvoicesWriteNoLinesAndARecordOnlyWithVZdoSalda)
         db::Result records = s.workingRecords();
         ASSERT_EQ(records.size(), c.record ? 1u : 0u);
         // The advance's account by the first item's VAT rate.
-        if (c.record) expectRecord(records[0], {{"ucet", "324.015"}, {"denik", "VZ"}, {"castka", "1150"}});
+        if (c.record) ExpectRecord(records[0], {{"ucet", "324.015"}, {"denik", "VZ"}, {"castka", "1150"}});
         EXPECT_EQ(s.state().PostedIdsFA, std::to_string(idOf("V201")));
         s.returnToIdle();
     }
@@ -151,7 +135,7 @@ TEST_F(SalesInvoiceTest, AdvancePaidBeforeSupplyIsPostedWholeOnTheAdvanceAccount
                 });
     db::Result records = s.workingRecords();
     ASSERT_EQ(records.size(), 1u);
-    expectRecord(records[0], {{"ucet", "324.015"}, {"castka", "0"}, {"zakl0", "-1150"}});
+    ExpectRecord(records[0], {{"ucet", "324.015"}, {"castka", "0"}, {"zakl0", "-1150"}});
 }
 
 TEST_F(SalesInvoiceTest, DeductedAdvanceSwapsSidesAndUniMovesItsVatBack)

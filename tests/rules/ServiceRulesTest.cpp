@@ -3,8 +3,6 @@
 // table of the lines the accountant expects, in writing order.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "core/Errors.h"
 #include "core/Period.h"
 #include "core/Tabs.h"
@@ -15,20 +13,6 @@ using namespace kex;
 using namespace kex::test;
 
 namespace {
-
-constexpr Side Md = Side::Md;
-constexpr Side Dal = Side::Dal;
-
-using Columns = std::vector<std::pair<std::string, std::string>>;
-
-void expectRecord(const db::Row& actual, const Columns& expected)
-{
-    std::ostringstream diff;
-    for (const auto& [column, value] : expected)
-        if (actual.text(column) != value)
-            diff << "  " << column << ": expected '" << value << "', actual '" << actual.text(column) << "'\n";
-    if (!diff.str().empty()) ADD_FAILURE() << "open-item record differs:\n" << diff.str();
-}
 
 class ServiceRulesTest : public ServiceRulesFixture {};
 
@@ -68,7 +52,7 @@ TEST_F(ServiceRulesTest, CleaningAtTheReducedRateWithoutTreatment)
         db::Result records = s.workingRecords();
         ASSERT_EQ(records.size(), 1u);
         // The partner's dealer stands in for the service's empty one; no currency for services.
-        expectRecord(records[0], {{"doklad", "FU1"},        {"pdoklad", ""},          {"denik", "VU"},
+        ExpectRecord(records[0], {{"doklad", "FU1"},        {"pdoklad", ""},          {"denik", "VU"},
                                   {"ucet", "311.100"},      {"stredisko", "07"},      {"symbol", "FU1"},
                                   {"castka", "1380.4"},     {"rozdil", "0.4"},        {"ico", kCustomerIco},
                                   {"kodpar", kCustomerCode}, {"nazevpodni", kCustomerName}, {"sidlo", "Úvaly"},
@@ -244,7 +228,7 @@ TEST_F(ServiceRulesTest, AdvanceSeriesIsPostedLikeAnyOtherInvoice)
                 kServiceDate);
     db::Result records = s.workingRecords();
     ASSERT_EQ(records.size(), 1u);
-    expectRecord(records[0], {{"denik", "VZ"}, {"ucet", "311.100"}, {"castka", "115"}});
+    ExpectRecord(records[0], {{"denik", "VZ"}, {"ucet", "311.100"}, {"castka", "115"}});
 }
 
 TEST_F(ServiceRulesTest, UnpricedAgentLeavesTheStockSideForVUnc)

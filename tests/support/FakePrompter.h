@@ -11,8 +11,8 @@ namespace kex::test {
 
 class FakePrompter : public Prompter {
 public:
-    std::vector<std::string> shown;   // every question and message, in order
-    std::deque<bool> answers;         // answers to the next questions; empty = first button
+    std::vector<std::string> shown; // every question and message, in order
+    std::deque<bool> answers;       // answers to the next questions; empty = first button
     std::deque<std::optional<std::string>> passwords;
 
     bool ask(std::string_view text, Icon, std::string_view, std::string_view) override

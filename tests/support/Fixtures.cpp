@@ -75,8 +75,11 @@ RowBuilder Fixtures::receipt(std::string_view cislodokla, std::string_view datum
 
 RowBuilder Fixtures::receiptItem(std::string_view cislodokla, std::string_view nomenkla, double hmotnostpv, double nc)
 {
-    return std::move(
-        row("pvrad").set("cislodokla", cislodokla).set("nomenkla", nomenkla).set("hmotnostpv", hmotnostpv).set("nc", nc));
+    return std::move(row("pvrad")
+                         .set("cislodokla", cislodokla)
+                         .set("nomenkla", nomenkla)
+                         .set("hmotnostpv", hmotnostpv)
+                         .set("nc", nc));
 }
 
 RowBuilder Fixtures::invoice(std::string_view cfakt) { return std::move(row("fakt").set("cfakt", cfakt)); }

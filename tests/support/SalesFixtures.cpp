@@ -1,82 +1,37 @@
 #include "support/SalesFixtures.h"
 
-#include <algorithm>
-
-#include "core/Period.h"
 #include "core/Tabs.h"
-#include "core/Values.h"
 
 namespace kex::test {
 namespace {
 
-using Cells = std::vector<std::string>;
-
-const Cells kColumns = {"doklad", "denik", "ucet", "md", "dal", "stredisko", "v343", "symbol", "nomenkla", "text",
-                        "datspl", "zaklad", "pdoklad", "md8", "dal8", "datzdp", "ico", "nazevpodni", "kodpar",
-                        "mesic", "rok"};
-
-bool isAmount(const std::string& column)
-{
-    return column == "md" || column == "dal" || column == "md8" || column == "dal8";
-}
-
-bool isDate(const std::string& column) { return column == "datspl" || column == "datzdp"; }
-
-// Amounts with every digit that tells two doubles apart, so equal texts are equal values.
-std::string amountText(double value) { return ExactNumberText(value); }
+const Cells kColumns = {"doklad", "denik",    "ucet", "md",         "dal",    "stredisko", "v343",
+                        "symbol", "nomenkla", "text", "datspl",     "zaklad", "pdoklad",   "md8",
+                        "dal8",   "datzdp",   "ico",  "nazevpodni", "kodpar", "mesic",     "rok"};
 
 Cells cellsOf(const Line& l, const std::string& datzdp)
 {
-    return {l.doklad, l.denik, l.ucet, amountText(l.side == Side::Md ? l.amount : 0),
-            amountText(l.side == Side::Dal ? l.amount : 0), l.stredisko, l.v343, l.symbol, l.item.nomenkla,
-            l.item.name, l.datspl, l.zaklad, l.pdoklad, amountText(l.md8), amountText(l.dal8), datzdp,
-            kCustomerIco, kCustomerName, kCustomerCode, "04", "2013"};
-}
-
-Cells cellsOf(const db::Row& r)
-{
-    Cells c;
-    for (const auto& column : kColumns) {
-        if (isAmount(column))
-            c.push_back(amountText(r.asFloat(column)));
-        else if (isDate(column))
-            c.push_back(DateYMD(r.asDate(column)));
-        else
-            c.push_back(r.text(column));
-    }
-    return c;
-}
-
-std::string padded(const std::string& text, int width)
-{
-    return text + std::string(static_cast<std::size_t>(std::max(0, width - TextLength(text))), ' ');
-}
-
-// Both tables row by row: "  " rows that agree, "- " expected, "+ " actual.
-std::string tableDiff(const std::vector<Cells>& expected, const std::vector<Cells>& actual)
-{
-    std::vector<int> width(kColumns.size(), 0);
-    auto measure = [&](const Cells& row) {
-        for (std::size_t i = 0; i < row.size(); ++i) width[i] = std::max(width[i], TextLength(row[i]));
-    };
-    measure(kColumns);
-    for (const auto& r : expected) measure(r);
-    for (const auto& r : actual) measure(r);
-    auto format = [&](const char* mark, const Cells& row) {
-        std::string out = mark;
-        for (std::size_t i = 0; i < row.size(); ++i) out += (i ? " | " : "") + padded(row[i], width[i]);
-        return out + "\n";
-    };
-    std::string out = format("  ", kColumns);
-    for (std::size_t i = 0; i < std::max(expected.size(), actual.size()); ++i) {
-        if (i < expected.size() && i < actual.size() && expected[i] == actual[i]) {
-            out += format("  ", expected[i]);
-            continue;
-        }
-        if (i < expected.size()) out += format("- ", expected[i]);
-        if (i < actual.size()) out += format("+ ", actual[i]);
-    }
-    return out;
+    return {l.doklad,
+            l.denik,
+            l.ucet,
+            ExactNumberText(l.side == Side::Md ? l.amount : 0),
+            ExactNumberText(l.side == Side::Dal ? l.amount : 0),
+            l.stredisko,
+            l.v343,
+            l.symbol,
+            l.item.nomenkla,
+            l.item.name,
+            l.datspl,
+            l.zaklad,
+            l.pdoklad,
+            ExactNumberText(l.md8),
+            ExactNumberText(l.dal8),
+            datzdp,
+            kCustomerIco,
+            kCustomerName,
+            kCustomerCode,
+            "04",
+            "2013"};
 }
 
 // The work code under which the price list prices a work article.
@@ -103,19 +58,14 @@ void ExpectLines(const std::vector<db::Row>& actual, const std::vector<Line>& ex
 {
     std::vector<Cells> want, got;
     for (const auto& l : expected) want.push_back(cellsOf(l, datzdp));
-    for (const auto& r : actual) got.push_back(cellsOf(r));
-    if (want != got) ADD_FAILURE() << "journal lines differ (- expected, + actual):\n" << tableDiff(want, got);
+    for (const auto& r : actual) got.push_back(RowCells(r, kColumns, {"datspl", "datzdp"}));
+    if (::testing::AssertionResult match = LinesMatch(kColumns, want, got); !match) ADD_FAILURE() << match.message();
 }
 
 void SalesRulesFixture::SetUp()
 {
-    if (!db.available()) GTEST_SKIP() << db.reason();
-    fx.emplace(db.sql());
-    dir.writeIni(ProgramDir::iniFor(db));
-    ws = std::make_unique<Workstation>(prompter, dir.program());
-    ws->start();
-    fx->centre("43", "07");
-    fx->centre("44", "08");
+    RulesFixture::SetUp();
+    if (IsSkipped()) return;
     fx->partner(kCustomerIco).set("nazevpodni", kCustomerName).set("dealer", "05").set("banka", "KB").add();
     fx->article(kWheat.nomenkla, "132.XXX")
         .set("nazevosiva", kWheat.name)
@@ -139,11 +89,6 @@ void SalesRulesFixture::SetUp()
         .set("pc", 0.125)
         .set("analucet2", "602.1YY")
         .add();
-}
-
-void SalesRulesFixture::setting(const std::string& key, const std::string& value)
-{
-    db.sql().execute("update keximpl set ucet=" + TextLiteral(value) + " where popis=" + TextLiteral(key));
 }
 
 RowBuilder SalesRulesFixture::delivery(const std::string& number, const std::string& invoice,
@@ -197,36 +142,23 @@ RowBuilder SalesRulesFixture::invoice(const std::string& number, const std::stri
 void SalesRulesFixture::calculation(const std::string& number, const std::string& lot, int lomeni, double produced,
                                     const std::vector<std::pair<const Article*, double>>& work)
 {
-    fx->row("pv9")
-        .set("cislodokla", number)
-        .set("pohyb", "9")
-        .set("partie", lot)
-        .set("partiecela", lot)
-        .set("lomeni", lomeni)
-        .set("mnozstvi", produced)
-        .add();
-    for (const auto& [article, units] : work)
-        fx->row("pv9")
-            .set("cislodokla", number)
-            .set("pohyb", "3")
-            .set("partie", workCode(*article))
-            .set("partiecela", workCode(*article))
-            .set("mnozstvi", units)
-            .add();
+    // Movement 9 is what the calculation produced, movement 3 the work it consumed.
+    auto row = [&](const char* pohyb, const std::string& partie, double mnozstvi) {
+        return std::move(fx->row("pv9")
+                             .set("cislodokla", number)
+                             .set("pohyb", pohyb)
+                             .set("partie", partie)
+                             .set("partiecela", partie)
+                             .set("mnozstvi", mnozstvi));
+    };
+    row("9", lot, produced).set("lomeni", lomeni).add();
+    for (const auto& [article, units] : work) row("3", workCode(*article), units).add();
 }
 
 PostingSession& SalesRulesFixture::postVN(const std::vector<std::string>& deliveries)
 {
-    PostingSession& s = ws->posting();
-    s.open(ValidatePeriod("04", "2013", "", false));
-    EXPECT_EQ(s.selectByKeys(Tab::VN, deliveries), std::vector<std::string>{});
-    s.post(Tab::VN);
-    return s;
-}
-
-long long SalesRulesFixture::idOf(const std::string& delivery)
-{
-    return db.sql().query("select id from vn where cislodokla = " + TextLiteral(delivery))[0].asInt("id");
+    openPeriod();
+    return selectAndPost(Tab::VN, deliveries);
 }
 
 } // namespace kex::test

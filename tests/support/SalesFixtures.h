@@ -3,23 +3,14 @@
 // builders for deliveries, their items, invoices and the production calculations behind a lot,
 // a posting session of April 2013 (VAT 15 % and 21 %) and the comparison of the working journal
 // lines with a table of expected lines.
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "core/PostingSession.h"
-#include "core/Workstation.h"
-#include "support/FakePrompter.h"
-#include "support/Fixtures.h"
-#include "support/TestDatabase.h"
+#include "support/LineTable.h"
+#include "support/RulesFixture.h"
 
 namespace kex::test {
-
-enum class Side { Md, Dal };
 
 // An article as the lines carry it: code and name.
 struct Article {
@@ -61,11 +52,10 @@ std::vector<db::Row> RowsOf(const db::Result& result, const std::string& doklad)
 void ExpectLines(const std::vector<db::Row>& actual, const std::vector<Line>& expected,
                  const std::string& datzdp = kDeliveryDate);
 
-class SalesRulesFixture : public ::testing::Test {
+class SalesRulesFixture : public RulesFixture {
 protected:
+    SalesRulesFixture() : RulesFixture("04", "2013") {}
     void SetUp() override;
-
-    void setting(const std::string& key, const std::string& value);
 
     // A delivery of the customer at centre 43, dated 2013-04-10, settled by the invoice or receipt.
     RowBuilder delivery(const std::string& number, const std::string& invoice, const std::string& receipt = "");
@@ -80,13 +70,7 @@ protected:
     // Opens April 2013, selects the deliveries (a click spreads over an invoice's deliveries)
     // and posts the VN tab.
     PostingSession& postVN(const std::vector<std::string>& deliveries);
-    long long idOf(const std::string& delivery);
-
-    TestDatabase db;
-    ProgramDir dir;
-    FakePrompter prompter;
-    std::optional<Fixtures> fx;
-    std::unique_ptr<Workstation> ws;
+    long long idOf(const std::string& delivery) { return documentId("vn", delivery); }
 };
 
 } // namespace kex::test

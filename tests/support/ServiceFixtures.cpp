@@ -1,8 +1,6 @@
 #include "support/ServiceFixtures.h"
 
-#include "core/Period.h"
 #include "core/Tabs.h"
-#include "core/Values.h"
 
 namespace kex::test {
 
@@ -50,16 +48,8 @@ RowBuilder ServiceRulesFixture::serviceItem(const std::string& service, const Ar
 
 PostingSession& ServiceRulesFixture::post(Tab tab, const std::vector<std::string>& numbers)
 {
-    PostingSession& s = ws->posting();
-    if (s.areaState() != AreaState::SessionOpen) s.open(ValidatePeriod("04", "2013", "", false));
-    EXPECT_EQ(s.selectByKeys(tab, numbers), std::vector<std::string>{});
-    s.post(tab);
-    return s;
-}
-
-long long ServiceRulesFixture::serviceId(const std::string& number)
-{
-    return db.sql().query("select id from vu where cislodokla = " + TextLiteral(number))[0].asInt("id");
+    if (ws->posting().areaState() != AreaState::SessionOpen) openPeriod();
+    return selectAndPost(tab, numbers);
 }
 
 } // namespace kex::test

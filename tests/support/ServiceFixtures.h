@@ -30,7 +30,7 @@ protected:
     // Opens April 2013 (unless a session is open), selects the documents (a click spreads over
     // an invoice's documents) and posts the tab.
     PostingSession& post(Tab tab, const std::vector<std::string>& numbers);
-    long long serviceId(const std::string& number);
+    long long serviceId(const std::string& number) { return documentId("vu", number); }
 };
 
 } // namespace kex::test

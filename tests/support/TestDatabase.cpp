@@ -90,7 +90,8 @@ db::Connection& TestDatabase::sql()
 {
     if (!m_sql) {
         m_sql = std::make_unique<db::Connection>();
-        if (!m_sql->connect(params())) throw std::runtime_error("cannot connect to the test database: " + m_sql->lastError());
+        if (!m_sql->connect(params()))
+            throw std::runtime_error("cannot connect to the test database: " + m_sql->lastError());
         m_sql->execute("set @@session.sql_mode=\"\"");
         m_sql->execute("SET names cp1250");
     }
@@ -132,8 +133,12 @@ void ProgramDir::writeIni(const std::vector<std::string>& lines) const
 
 std::vector<std::string> ProgramDir::iniFor(const TestDatabase& db, const std::string& cisloPC)
 {
-    return {"IP=" + db.server().host, "User=" + db.server().user, "Password=" + db.server().password,
-            "Database=" + db.name(), "SQLport=" + std::to_string(db.server().port), "CisloPC=" + cisloPC};
+    return {"IP=" + db.server().host,
+            "User=" + db.server().user,
+            "Password=" + db.server().password,
+            "Database=" + db.name(),
+            "SQLport=" + std::to_string(db.server().port),
+            "CisloPC=" + cisloPC};
 }
 
 std::string ProgramDir::readFile(const std::string& relativeToRoot) const
