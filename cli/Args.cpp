@@ -30,12 +30,12 @@ Args Args::parse(const std::vector<std::string>& argv, const std::vector<OptionS
             inlineValue = name.substr(eq + 1);
             name.erase(eq);
         }
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* option = nullptr;
         for (const auto& s : specs)
-            if (s.name == name) spec = &s;
-        if (!spec) throw UsageError("Unknown option \"--" + name + "\"; see kexc --help.");
+            if (s.name == name) option = &s;
+        if (!option) throw UsageError("Unknown option \"--" + name + "\"; see kexc --help.");
         std::string value;
-        if (spec->takesValue) {
+        if (option->takesValue) {
             if (inlineValue) {
                 value = *inlineValue;
             } else {
@@ -45,7 +45,7 @@ Args Args::parse(const std::vector<std::string>& argv, const std::vector<OptionS
         } else if (inlineValue) {
             throw UsageError("The option --" + name + " takes no value.");
         }
-        if (!spec->repeatable && a.m_values.count(name))
+        if (!option->repeatable && a.m_values.count(name))
             throw UsageError("The option --" + name + " is given more than once.");
         a.m_values.emplace(name, value);
         a.m_order.push_back(name);
