@@ -38,6 +38,7 @@ std::string acquisitionAccount(RuleContext& ctx, const db::Row& receipt, const d
 void KexPV(RuleContext& ctx)
 {
     GroupedRows items = ReadPurchaseItems(ctx);
+    PurchaseInvoices invoices = ReadPurchaseInvoices(ctx);
     for (std::size_t i = 0; i < ctx.list.size(); ++i) {
         if (!ctx.list.selected[i]) continue;
         db::Row receipt = ctx.list.rows[i];
@@ -46,7 +47,7 @@ void KexPV(RuleContext& ctx)
         if (!rows.empty()) ctx.strtopc.locate(rows.front().text("stredisko"));
         ctx.state.CurrentDocDate = receipt.asDate("datum");
         if (!receipt.text("cislofakt").empty()) {
-            KexVL(ctx, receipt, rows);
+            KexVL(ctx, receipt, rows, invoices);
             continue;
         }
         for (const db::Row& item : rows) {

@@ -16,29 +16,25 @@ double headerAmount(const db::Row& header, const char* column)
 
 } // namespace
 
-void KexVL(RuleContext& ctx, const db::Row& receipt, const std::vector<db::Row>& items)
+void KexVL(RuleContext& ctx, const db::Row& receipt, const std::vector<db::Row>& items,
+           const PurchaseInvoices& invoices)
 {
     const Settings& s = ctx.settings;
     SessionState& st = ctx.state;
-    ctx.lines.flush();
-    // clang-format off
-    db::Result partnerResult = ctx.db.query("select dealer,banka,zvla_dispo,bank_ucet,analucet2 from adresar\n"
-                                            " where ico = " + TextLiteral(receipt.text("ico")));
-    // clang-format on
-    db::Result headerResult =
-        ctx.db.query("select * from fakt\n where cfakt = " + TextLiteral(receipt.text("cislofakt")));
+    const auto& partners = invoices.partners.of(receipt.text("id"));
+    const auto& headers = invoices.headers.of(receipt.text("id"));
+    const db::Row* partner = partners.empty() ? nullptr : &partners.front();
+    const db::Row* header = headers.empty() ? nullptr : &headers.front();
     // A missing partner or header reads as empty fields and zero amounts and dates.
-    auto field = [](const db::Result& r, const char* column) { return r.empty() ? std::string() : r[0].text(column); };
-    auto amount = [&](const char* column) {
-        return headerResult.empty() ? 0.0 : headerAmount(headerResult[0], column);
-    };
-    auto date = [&](const char* column) { return headerResult.empty() ? ZeroDate() : headerResult[0].asDate(column); };
+    auto field = [](const db::Row* r, const char* column) { return r ? r->text(column) : std::string(); };
+    auto amount = [&](const char* column) { return header ? headerAmount(*header, column) : 0.0; };
+    auto date = [&](const char* column) { return header ? header->asDate(column) : ZeroDate(); };
 
-    st.CurrentDenik = field(headerResult, "rada");
+    st.CurrentDenik = field(header, "rada");
     st.CurrentDocDate = date("splatnost");
     long double supplierSum = 0;
 
-    const std::string partnerAccount = field(partnerResult, "analucet2");
+    const std::string partnerAccount = field(partner, "analucet2");
     const std::string supplierAccount = s.U321zADR && !partnerAccount.empty() ? partnerAccount : s.A321;
     const bool abraNumbers = s.TypUcto == "Abra" && !receipt.text("cisdododav").empty();
     const std::string doklad = abraNumbers ? receipt.text("cislofakt") : receipt.text("cislodokla");
@@ -58,17 +54,17 @@ void KexVL(RuleContext& ctx, const db::Row& receipt, const std::vector<db::Row>&
     record.denik = st.CurrentDenik;
     record.ucet = supplierAccount;
     record.stredisko = structo;
-    record.symbol = abraNumbers ? receipt.text("cisdododav") : field(headerResult, "cfakt");
+    record.symbol = abraNumbers ? receipt.text("cisdododav") : field(header, "cfakt");
     record.castka = amount("zaok");
     record.rozdil = amount("halere");
-    record.ico = field(headerResult, "ico");
-    record.kodpar = field(headerResult, "kodzak");
-    record.dic = field(headerResult, "dico");
-    record.nazevpodni = field(headerResult, "odb1");
-    record.sidlo = field(headerResult, "odb2");
-    record.ulicecislo = field(headerResult, "odb3");
-    record.psc = field(headerResult, "odbpsc");
-    record.posta = field(headerResult, "odb4");
+    record.ico = field(header, "ico");
+    record.kodpar = field(header, "kodzak");
+    record.dic = field(header, "dico");
+    record.nazevpodni = field(header, "odb1");
+    record.sidlo = field(header, "odb2");
+    record.ulicecislo = field(header, "odb3");
+    record.psc = field(header, "odbpsc");
+    record.posta = field(header, "odb4");
     record.text = items.empty() ? std::string() : items.front().text("nazevosiva");
     record.datzdp = date("plneni");
     record.datvyst = date("vystaveni");
@@ -79,9 +75,9 @@ void KexVL(RuleContext& ctx, const db::Row& receipt, const std::vector<db::Row>&
     record.zakl5 = amount("suma_zn");
     record.zakl23 = amount("suma_zv");
     record.dealer = receipt.text("dealer");
-    record.banka = field(partnerResult, "banka");
-    record.zvla_dispo = field(partnerResult, "zvla_dispo");
-    record.bank_ucet = field(partnerResult, "bank_ucet");
+    record.banka = field(partner, "banka");
+    record.zvla_dispo = field(partner, "zvla_dispo");
+    record.bank_ucet = field(partner, "bank_ucet");
     ctx.lines.add(record);
 
     // The values every line shares; `item` names the item whose text and code the line carries.

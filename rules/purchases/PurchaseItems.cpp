@@ -26,6 +26,25 @@ GroupedRows ReadPurchaseItems(RuleContext& ctx)
     return GroupedRows(ctx.db.query(sql), "pv_id");
 }
 
+PurchaseInvoices ReadPurchaseInvoices(RuleContext& ctx)
+{
+    std::string keys = ctx.selectedKeysLiteral("id");
+    if (keys.empty()) return {};
+    // Matched by the server, as a query per receipt "where ico = …" / "where cfakt = …" would match.
+    // clang-format off
+    std::string partners = "select pv.id as pv_id,adresar.dealer,adresar.banka,adresar.zvla_dispo,\n"
+                           "adresar.bank_ucet,adresar.analucet2 from pv\n"
+                           " JOIN adresar ON (adresar.ico=pv.ico)\n"
+                           " where pv.id in (" + keys + ") and pv.cislofakt <> ''\n"
+                           " order by pv.id, adresar.id";
+    std::string headers = "select fakt.*,pv.id as pv_id from pv\n"
+                          " JOIN fakt ON (fakt.cfakt=pv.cislofakt)\n"
+                          " where pv.id in (" + keys + ") and pv.cislofakt <> ''\n"
+                          " order by pv.id, fakt.id";
+    // clang-format on
+    return PurchaseInvoices{GroupedRows(ctx.db.query(partners), "pv_id"), GroupedRows(ctx.db.query(headers), "pv_id")};
+}
+
 JournalLine ReceiptLine(const RuleContext& ctx, const db::Row& receipt, const db::Row* item)
 {
     const SessionState& st = ctx.state;

@@ -12,7 +12,16 @@ GroupedRows ReadPurchaseItems(RuleContext& ctx);
 // current due date and, for an item, its text and article.
 JournalLine ReceiptLine(const RuleContext& ctx, const db::Row& receipt, const db::Row* item);
 
+// The supplier's address row and the invoice header of each selected receipt, grouped by the
+// receipt's id (first row first), read once per post.
+struct PurchaseInvoices {
+    GroupedRows partners;
+    GroupedRows headers;
+};
+PurchaseInvoices ReadPurchaseInvoices(RuleContext& ctx);
+
 // Posts one receipt that carries an invoice number as the supplier's invoice.
-void KexVL(RuleContext& ctx, const db::Row& receipt, const std::vector<db::Row>& items);
+void KexVL(RuleContext& ctx, const db::Row& receipt, const std::vector<db::Row>& items,
+           const PurchaseInvoices& invoices);
 
 } // namespace kex

@@ -159,7 +159,7 @@ TEST_F(PostingSessionTest, FailedTabPostLeavesNothingBehindAndStaysPostable)
     PostingSession& s = ws->posting();
     s.open(april());
     s.selectAll(Tab::PV);
-    // Receipts 101 and 102 are written before the invoice of 103 needs the address book.
+    // The invoice of receipt 103 needs the address book, which is gone.
     db.sql().execute("rename table adresar to adresar_away");
     EXPECT_THROW(s.post(Tab::PV), db::DbError);
     EXPECT_EQ(count("select count(*) n from kexcdotmp"), 0);
