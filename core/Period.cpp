@@ -19,19 +19,19 @@ Period ValidatePeriod(std::string_view month, std::string_view year, std::string
     };
     Period p;
     if (month.size() > 2 || !digits(month))
-        throw UsageError("The month must be a number from 1 to 12, not \"" + std::string(month) + "\".");
+        throw UsageError("Měsíc musí být číslo od 1 do 12, ne „" + std::string(month) + "“.");
     p.month = NormaliseMonth(month);
     int m = std::stoi(p.month);
     if (m < 1 || m > 12)
-        throw UsageError("The month must be a number from 1 to 12, not \"" + std::string(month) + "\".");
+        throw UsageError("Měsíc musí být číslo od 1 do 12, ne „" + std::string(month) + "“.");
     if (year.size() != 4 || !digits(year))
-        throw UsageError("The year must have four digits, not \"" + std::string(year) + "\".");
+        throw UsageError("Rok musí mít čtyři číslice, ne „" + std::string(year) + "“.");
     p.year = year;
     if (TextLength(centre) > 3)
-        throw UsageError("The centre has at most three characters, not \"" + std::string(centre) + "\".");
+        throw UsageError("Středisko má nejvýše tři znaky, ne „" + std::string(centre) + "“.");
     for (char c : centre)
         if (c == '\'' || c == '"' || c == '\\' || c == ';')
-            throw UsageError("The centre \"" + std::string(centre) + "\" holds a character no centre code has.");
+            throw UsageError("Středisko „" + std::string(centre) + "“ obsahuje znak, který kód střediska nemá.");
     p.centre = centre;
     p.onlyMonth = onlyMonth;
     return p;
@@ -41,7 +41,7 @@ Period ParsePeriod(std::string_view text, std::string_view centre, bool onlyMont
 {
     auto slash = text.find('/');
     if (slash == std::string_view::npos)
-        throw UsageError("The period must be written MM/YYYY, such as 04/2006, not \"" + std::string(text) + "\".");
+        throw UsageError("Období se zapisuje MM/RRRR, například 04/2006, ne „" + std::string(text) + "“.");
     return ValidatePeriod(text.substr(0, slash), text.substr(slash + 1), centre, onlyMonth);
 }
 
