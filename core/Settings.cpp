@@ -82,7 +82,7 @@ void apply(const SettingKey& k, const std::map<std::string, std::string>& values
         int n = 0;
         auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
         if (ec != std::errc() || end != v.data() + v.size())
-            throw UsageError(std::string("The setting ") + k.key + " must be a whole number, not \"" + v + "\".");
+            throw UsageError(std::string("Nastavení ") + k.key + " musí být celé číslo, ne „" + v + "“.");
         s.*k.choice = n;
     }
 }
@@ -122,8 +122,8 @@ VatRates VatRatesOfYear(int year)
 void ValidateBezStredisko(std::string_view value)
 {
     auto bad = [&] {
-        throw UsageError("The setting BezStredisko (\"" + std::string(value)
-                         + "\") must be one centre code or quoted centre codes separated by commas, such as '55','56'.");
+        throw UsageError("Nastavení BezStredisko („" + std::string(value)
+                         + "“) musí být jeden kód střediska nebo kódy v apostrofech oddělené čárkami, například '55','56'.");
     };
     auto codeChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-'; };
     if (value.empty()) return;
