@@ -143,6 +143,7 @@ private:
     void endProgram();
     void applyState();
     void refreshWorkingTables();
+    void openWorkingGrids();
     void loadLayout(QTableView* grid, const char* file);
     void saveLayout(const QTableView* grid, const char* file);
     void saveOpenLayouts();

@@ -196,17 +196,24 @@ void TForm1::openSession(const Period& period)
             p.grid->fitColumns();
             if (p.open) loadLayout(p.grid, info.layoutFile);
         }
-        m_linesGrid->forgetWidths();
-        m_recordsGrid->forgetWidths();
-        refreshWorkingTables();
-        m_linesGrid->fitColumns();
-        m_recordsGrid->fitColumns();
-        m_workingGridsOpen = true;
-        loadLayout(m_linesGrid, "kex1.slo");
-        loadLayout(m_recordsGrid, "kex2.slo");
+        openWorkingGrids();
         m_tabs->setCurrentIndex(tabIndex(Tab::PV));
     });
     applyState();
+}
+
+// "Účto" and "Saldo" on the freshly made working tables: columns fitted to the first rows, then a
+// saved layout wins.
+void TForm1::openWorkingGrids()
+{
+    m_linesGrid->forgetWidths();
+    m_recordsGrid->forgetWidths();
+    refreshWorkingTables();
+    m_linesGrid->fitColumns();
+    m_recordsGrid->fitColumns();
+    m_workingGridsOpen = true;
+    loadLayout(m_linesGrid, "kex1.slo");
+    loadLayout(m_recordsGrid, "kex2.slo");
 }
 
 void TForm1::reviewPosting(int row)
@@ -224,14 +231,7 @@ void TForm1::reviewPosting(int row)
             p.open = false;
             p.grid->showList(nullptr);
         }
-        m_linesGrid->forgetWidths();
-        m_recordsGrid->forgetWidths();
-        refreshWorkingTables();
-        m_linesGrid->fitColumns();
-        m_recordsGrid->fitColumns();
-        m_workingGridsOpen = true;
-        loadLayout(m_linesGrid, "kex1.slo");
-        loadLayout(m_recordsGrid, "kex2.slo");
+        openWorkingGrids();
         m_tabs->setCurrentWidget(m_linesGrid);
         ReviewedPostingNo = reviewed.cislo;
     });

@@ -116,20 +116,4 @@ void WindowFixture::stop()
 
 WindowFixture::~WindowFixture() { stop(); }
 
-void AddReceipts(db::Connection& c)
-{
-    c.execute("insert into strtopc (stred, structo) values ('10','S10'),('20','S20')");
-    c.execute("insert into cenik (nomenkla, nazevosiva, analucet1) values ('PSOZ','Pšenice','132.100')");
-    c.execute("insert into pv (cislodokla, cislofakt, datum, dp, stredisko, ico, kodpar) values "
-              "('101','', '2006-04-03','1','10','111','K1'),"
-              "('102','', '2006-04-10','2','10','222','K2'),"
-              "('103','F103','2006-04-20','0','10','333','K3'),"
-              "('104','', '2006-03-15','1','20','444','K4')");
-    c.execute("insert into pvrad (cislodokla, stredisko, nomenkla, nazevosiva, hmotnostpv, nc) values "
-              "('101','10','PSOZ','Pšenice',10,100),('102','10','PSOZ','Pšenice',2,50.5),"
-              "('103','10','PSOZ','Pšenice',3,1000),('104','20','PSOZ','Pšenice',1,10)");
-    c.execute("insert into fakt (cfakt, rada, zaok, splatnost, plneni, vystaveni) values "
-              "('F103','DF',3000,'2006-05-20','2006-04-20','2006-04-20')");
-}
-
 } // namespace kex::test

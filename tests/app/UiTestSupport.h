@@ -67,7 +67,7 @@ public:
 };
 
 // Three receipts of April 2006 at centre 10 (one with a supplier invoice) and one of March at 20.
-void AddReceipts(db::Connection& c);
+
 
 } // namespace kex::test
 

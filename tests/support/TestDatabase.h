@@ -66,4 +66,8 @@ private:
     std::filesystem::path m_root;
 };
 
+// Three growers' receipts of April 2006 at centre 10 (one with the supplier invoice F103, journal
+// code DF) and one of March at centre 20, with their centres, article and invoice header.
+void AddReceipts(db::Connection& c);
+
 } // namespace kex::test
