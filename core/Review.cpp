@@ -85,18 +85,23 @@ db::Result PostingSession::workingLines()
 
 db::Result PostingSession::workingRecords() { return m_ws.connection().query("select * from kexcfatmp"); }
 
-std::string PostingSession::cancelPassword() const
+namespace {
+
+// A value of the program's own kex.ini, or `fallback` when the file or the key is missing.
+std::string programSetting(const Workstation& ws, const char* section, const char* key, const char* fallback)
 {
     IniFile ini;
-    ini.load(m_ws.file("kex.ini").string());
-    return ini.value("Hesla", "Zrusit", "KlidneSmazeme");
+    ini.load(ws.file("kex.ini").string());
+    return ini.value(section, key, fallback);
 }
+
+} // namespace
+
+std::string PostingSession::cancelPassword() const { return programSetting(m_ws, "Hesla", "Zrusit", "KlidneSmazeme"); }
 
 std::string PostingSession::unmarkPassword() const
 {
-    IniFile ini;
-    ini.load(m_ws.file("kex.ini").string());
-    return ini.value("Hesla", "Odznacit", "KlidnePotvrdime");
+    return programSetting(m_ws, "Hesla", "Odznacit", "KlidnePotvrdime");
 }
 
 bool PostingSession::cancelReviewed()

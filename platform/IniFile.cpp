@@ -133,31 +133,4 @@ std::string IniFile::value(std::string_view section, std::string_view key, std::
     return e ? e->value : std::string(fallback);
 }
 
-void IniFile::set(std::string_view section, std::string_view key, std::string_view value)
-{
-    Impl::Section* s = m_impl->find(section);
-    if (!s) {
-        m_impl->sections.push_back({std::string(section), {}});
-        s = &m_impl->sections.back();
-    }
-    for (auto& e : s->entries)
-        if (Impl::same(e.key, key)) {
-            e.value = value;
-            return;
-        }
-    s->entries.push_back({std::string(key), std::string(value)});
-}
-
-bool IniFile::save(const std::string& path) const
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    for (const auto& s : m_impl->sections) {
-        out << '[' << s.name << "]\n";
-        for (const auto& e : s.entries) out << e.key << '=' << e.value << '\n';
-        out << '\n';
-    }
-    return static_cast<bool>(out);
-}
-
 } // namespace kex

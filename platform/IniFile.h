@@ -21,9 +21,6 @@ public:
     bool has(std::string_view section, std::string_view key) const;
     std::string value(std::string_view section, std::string_view key, std::string_view fallback = {}) const;
 
-    void set(std::string_view section, std::string_view key, std::string_view value);
-    // Writes the file in UTF-8; false when it cannot be written.
-    bool save(const std::string& path) const;
 
 private:
     struct Impl;
